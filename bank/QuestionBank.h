@@ -1,0 +1,23 @@
+// The three lookups of the question bank. They hold no state and never fail:
+// a key that names no item gives an empty result, which callers show as empty
+// text.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+namespace bank {
+
+// The question of the item whose number is exactly QuestionInput's text:
+// "1" to "204" and nothing else ("01", " 1", "1.0" and "+1" name no item).
+std::optional<std::string_view> GetQuestion(std::string_view QuestionInput);
+
+// The answer of the item, keyed like GetQuestion.
+std::optional<std::string_view> GetAnswer(std::string_view AnswerInput);
+
+// The title of the section that holds item TitleInput. Callers write it into
+// the title label and, on an empty result, leave the label as it was.
+std::optional<std::string_view> GetTitle(std::int16_t TitleInput);
+
+} // namespace bank

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "Form.h"
+
+#include <bitset>
+#include <string>
+#include <vector>
+
+namespace drill {
+
+// The named elements in plain memory, starting from the window's design-time
+// values. Messages are recorded instead of shown.
+class MemoryForm final : public Form {
+public:
+    struct Message {
+        std::string text;
+        std::string title;
+    };
+
+    MemoryForm();
+
+    std::string text(Element element) const override;
+    void setText(Element element, std::string_view text) override;
+    void setVisible(Element element, bool visible) override;
+    bool rowSelected(int row) const override;
+    void setRowSelected(int row, bool selected) override;
+    void showMessage(std::string_view text, std::string_view title) override;
+
+    bool isVisible(Element element) const;
+    const std::vector<Message>& messages() const { return messages_; }
+
+private:
+    struct Slot {
+        std::string text;
+        bool visible = false;
+    };
+    Slot& slot(Element element) { return slots_[static_cast<std::size_t>(element)]; }
+    const Slot& slot(Element element) const { return slots_[static_cast<std::size_t>(element)]; }
+
+    std::array<Slot, kElements.size()> slots_;
+    std::bitset<kRandomListRows> selectedRows_;
+    std::vector<Message> messages_;
+};
+
+} // namespace drill

@@ -1,0 +1,23 @@
+// Numbers in the review state are stored as text in the window's elements.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace drill {
+
+// The lenient decimal parse: the number at the start of the text, or 0 when
+// the text does not start with one ("S Q A", "Q #", "Count" and "" read as
+// 0). Leading blanks and a sign are allowed; the C locale is always used.
+double LenientNumber(std::string_view text);
+
+// The value taken to the nearest integer, a half to the even neighbour; empty
+// when the result does not fit a signed 16-bit integer.
+std::optional<std::int16_t> NearestInt16(double value);
+
+// The plain decimal text of a whole number: "0", "1", "204".
+std::string WholeNumberText(double value);
+
+} // namespace drill

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstdint>
+
+namespace drill {
+
+// The pseudo-random generator that the random order draws from.
+class RandomSource {
+public:
+    virtual ~RandomSource() = default;
+    virtual void reseed() = 0;
+    // Uniform over [0, 1); never 1.
+    virtual float next() = 0;
+};
+
+// Reseeded from the system clock before every pick. SplitMix64 is used
+// because a reseed costs one store, where a std::mt19937 reseed fills 624
+// words every time, and because nearby clock readings still give unrelated
+// sequences. The value is built from 24 bits, so it is exact in a float and
+// at most 1 - 2^-24: std::generate_canonical<float> can round up to 1.
+class ClockRandom final : public RandomSource {
+public:
+    void reseed() override;
+    float next() override;
+
+private:
+    std::uint64_t state_ = 0;
+};
+
+} // namespace drill

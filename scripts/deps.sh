@@ -1,0 +1,24 @@
+# Sourced by run.sh and test.sh: installs the Debian packages that are
+# missing, or says how to when not root.
+
+need_packages() {
+    local missing=()
+    local package
+    for package in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+            missing+=("$package")
+        fi
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    if [ "$(id -u)" -eq 0 ]; then
+        echo "Installing: ${missing[*]}"
+        apt-get update -qq
+        DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    else
+        echo "Missing packages. Run this, then try again:" >&2
+        echo "  sudo apt-get install -y ${missing[*]}" >&2
+        exit 1
+    fi
+}
+
+BUILD_PACKAGES=(cmake ninja-build g++ libgtest-dev libbenchmark-dev)

@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Builds and runs every test, in the optimised and in the sanitizer build.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+. scripts/deps.sh
+need_packages "${BUILD_PACKAGES[@]}"
+
+for preset in default asan; do
+    cmake --preset "$preset" >/dev/null
+    cmake --build --preset "$preset"
+    ctest --preset "$preset" --parallel 2
+done
