@@ -7,8 +7,8 @@
 namespace bank {
 namespace {
 
-constexpr bool IsPrintableText(std::string_view text, std::size_t minLength, std::size_t maxLength)
-{
+constexpr bool IsPrintableText(std::string_view text, std::size_t minLength,
+                               std::size_t maxLength) {
     if (text.size() < minLength || text.size() > maxLength)
         return false;
     for (const char c : text) {
@@ -18,8 +18,7 @@ constexpr bool IsPrintableText(std::string_view text, std::size_t minLength, std
     return true;
 }
 
-constexpr bool ItemsAreNumberedInOrder()
-{
+constexpr bool ItemsAreNumberedInOrder() {
     for (int i = 0; i < kItemCount; ++i) {
         if (kItems[i].number != i + 1)
             return false;
@@ -27,8 +26,7 @@ constexpr bool ItemsAreNumberedInOrder()
     return true;
 }
 
-constexpr bool ItemTextsAreWellFormed()
-{
+constexpr bool ItemTextsAreWellFormed() {
     for (const BankItem& item : kItems) {
         if (!IsPrintableText(item.question, 4, 55) || !IsPrintableText(item.answer, 3, 55))
             return false;
@@ -36,8 +34,7 @@ constexpr bool ItemTextsAreWellFormed()
     return true;
 }
 
-constexpr bool SectionsCoverAllItemsOnce()
-{
+constexpr bool SectionsCoverAllItemsOnce() {
     int next = 1;
     for (const SectionRange& section : kSections) {
         if (section.first != next || section.last < section.first)
@@ -47,8 +44,7 @@ constexpr bool SectionsCoverAllItemsOnce()
     return next == kItemCount + 1;
 }
 
-constexpr bool TitlesAreWellFormed()
-{
+constexpr bool TitlesAreWellFormed() {
     for (const SectionRange& section : kSections) {
         if (!IsPrintableText(section.title, 3, 25))
             return false;
@@ -69,8 +65,7 @@ static_assert(TitlesAreWellFormed(), "titles need 3-25 printable upper-case char
 
 // Only the plain decimal texts "1" to "204" name an item. from_chars alone
 // would also take "01", so a leading zero is refused first.
-const BankItem* FindItem(std::string_view key)
-{
+const BankItem* FindItem(std::string_view key) {
     if (key.empty() || key.front() < '1' || key.front() > '9')
         return nullptr;
     int number = 0;
@@ -82,22 +77,19 @@ const BankItem* FindItem(std::string_view key)
 
 } // namespace
 
-std::optional<std::string_view> GetQuestion(std::string_view QuestionInput)
-{
+std::optional<std::string_view> GetQuestion(std::string_view QuestionInput) {
     if (const BankItem* item = FindItem(QuestionInput))
         return item->question;
     return std::nullopt;
 }
 
-std::optional<std::string_view> GetAnswer(std::string_view AnswerInput)
-{
+std::optional<std::string_view> GetAnswer(std::string_view AnswerInput) {
     if (const BankItem* item = FindItem(AnswerInput))
         return item->answer;
     return std::nullopt;
 }
 
-std::optional<std::string_view> GetTitle(std::int16_t TitleInput)
-{
+std::optional<std::string_view> GetTitle(std::int16_t TitleInput) {
     for (const SectionRange& section : kSections) {
         if (section.first <= TitleInput && TitleInput <= section.last)
             return section.title;

@@ -8,8 +8,7 @@
 
 namespace {
 
-void RunWholeReview(benchmark::State& state, bool random)
-{
+void RunWholeReview(benchmark::State& state, bool random) {
     drill::ClockRandom generator;
     for (auto _ : state) {
         drill::MemoryForm form;
@@ -21,13 +20,11 @@ void RunWholeReview(benchmark::State& state, bool random)
     }
 }
 
-void BM_SequentialReview(benchmark::State& state)
-{
+void BM_SequentialReview(benchmark::State& state) {
     RunWholeReview(state, false);
 }
 
-void BM_RandomReview(benchmark::State& state)
-{
+void BM_RandomReview(benchmark::State& state) {
     RunWholeReview(state, true);
 }
 

@@ -16,16 +16,13 @@ constexpr int kNoPhase = -1; // a phase text outside 16 bits: the click does not
 
 Drill::Drill(Form& form, RandomSource& random)
     : form_(form)
-    , random_(random)
-{
-}
+    , random_(random) {}
 
-void Drill::RESET()
-{
+void Drill::RESET() {
     form_.setVisible(Element::Picture1, true);
     ClearAskedSet();
-    for (const Element label : {Element::lblTitle, Element::lblAnswer, Element::lblQuestion,
-                                Element::lblCounter}) {
+    for (const Element label :
+         {Element::lblTitle, Element::lblAnswer, Element::lblQuestion, Element::lblCounter}) {
         form_.setVisible(label, false);
         form_.setText(label, "");
     }
@@ -37,19 +34,16 @@ void Drill::RESET()
     form_.setVisible(Element::cmdRand, false);
 }
 
-void Drill::Sequential()
-{
+void Drill::Sequential() {
     PrepareReview(Element::cmdSeq, Element::cmdRand, "1");
 }
 
-void Drill::Random()
-{
+void Drill::Random() {
     // The first item is only drawn by the first click.
     PrepareReview(Element::cmdRand, Element::cmdSeq, "0");
 }
 
-void Drill::PrepareReview(Element shownButton, Element hiddenButton, std::string_view firstItem)
-{
+void Drill::PrepareReview(Element shownButton, Element hiddenButton, std::string_view firstItem) {
     form_.setVisible(Element::Picture1, false);
     ClearAskedSet();
     for (const Element label : {Element::lblTitle, Element::lblAnswer, Element::lblQuestion}) {
@@ -67,8 +61,7 @@ void Drill::PrepareReview(Element shownButton, Element hiddenButton, std::string
     form_.setText(shownButton, kStartCaption);
 }
 
-void Drill::cmdSeqClick()
-{
+void Drill::cmdSeqClick() {
     switch (ReadPhase()) {
     case Ready:
         WriteNumber(Element::txtSQA, QuestionShown);
@@ -94,8 +87,7 @@ void Drill::cmdSeqClick()
     }
 }
 
-void Drill::cmdRandClick()
-{
+void Drill::cmdRandClick() {
     const int phase = ReadPhase();
     switch (phase) {
     case Ready:
@@ -132,16 +124,14 @@ void Drill::cmdRandClick()
     }
 }
 
-void Drill::ShowQuestion(Element button)
-{
+void Drill::ShowQuestion(Element button) {
     if (const auto number = NearestInt16(ReadNumber(Element::txtQuestion)))
         GetTitle(*number);
     form_.setText(Element::lblQuestion, GetQuestion(ItemKey()));
     form_.setText(button, kAnswerCaption);
 }
 
-void Drill::AnswerStep(Element button, double reviewedSoFar)
-{
+void Drill::AnswerStep(Element button, double reviewedSoFar) {
     const bool last = reviewedSoFar == kReviewLength;
     form_.setText(Element::lblAnswer, GetAnswer(ItemKey()));
     if (!last) {
@@ -155,8 +145,7 @@ void Drill::AnswerStep(Element button, double reviewedSoFar)
     form_.showMessage(kEndMessage, kEndTitle);
 }
 
-std::optional<std::int16_t> Drill::GetRandom(std::int16_t& GetRandomData)
-{
+std::optional<std::int16_t> Drill::GetRandom(std::int16_t& GetRandomData) {
     bool anyLeft = false;
     for (int row = 1; row < kRandomListRows && !anyLeft; ++row)
         anyLeft = !form_.rowSelected(row);
@@ -174,51 +163,42 @@ std::optional<std::int16_t> Drill::GetRandom(std::int16_t& GetRandomData)
     return GetRandomData;
 }
 
-void Drill::GetTitle(std::int16_t TitleInput)
-{
+void Drill::GetTitle(std::int16_t TitleInput) {
     if (const auto title = bank::GetTitle(TitleInput))
         form_.setText(Element::lblTitle, *title);
 }
 
-std::string Drill::GetQuestion(std::string_view QuestionInput)
-{
+std::string Drill::GetQuestion(std::string_view QuestionInput) {
     return std::string(bank::GetQuestion(QuestionInput).value_or(""));
 }
 
-std::string Drill::GetAnswer(std::string_view AnswerInput)
-{
+std::string Drill::GetAnswer(std::string_view AnswerInput) {
     return std::string(bank::GetAnswer(AnswerInput).value_or(""));
 }
 
-void Drill::Advance(Element element)
-{
+void Drill::Advance(Element element) {
     WriteNumber(element, ReadNumber(element) + 1.0);
 }
 
-int Drill::ReadPhase() const
-{
+int Drill::ReadPhase() const {
     return NearestInt16(ReadNumber(Element::txtSQA)).value_or(kNoPhase);
 }
 
-double Drill::ReadNumber(Element element) const
-{
+double Drill::ReadNumber(Element element) const {
     return LenientNumber(form_.text(element));
 }
 
-void Drill::WriteNumber(Element element, double value)
-{
+void Drill::WriteNumber(Element element, double value) {
     form_.setText(element, WholeNumberText(value));
 }
 
 // The bank is keyed by the item number's plain decimal text, formed from the
 // parsed number rather than the field's raw text.
-std::string Drill::ItemKey() const
-{
+std::string Drill::ItemKey() const {
     return WholeNumberText(ReadNumber(Element::txtQuestion));
 }
 
-void Drill::ClearAskedSet()
-{
+void Drill::ClearAskedSet() {
     for (int row = 1; row < kRandomListRows; ++row)
         form_.setRowSelected(row, false);
 }

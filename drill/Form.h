@@ -35,16 +35,15 @@ enum class Element {
 };
 
 inline constexpr std::array kElements{
-    Element::Picture1, Element::lblTitle,   Element::lblQuestion, Element::lblAnswer,
-    Element::lblCounter, Element::lblOf204, Element::cmdSeq,      Element::cmdRand,
-    Element::txtSQA,   Element::txtQuestion, Element::txtCounter,
+    Element::Picture1,   Element::lblTitle,    Element::lblQuestion, Element::lblAnswer,
+    Element::lblCounter, Element::lblOf204,    Element::cmdSeq,      Element::cmdRand,
+    Element::txtSQA,     Element::txtQuestion, Element::txtCounter,
 };
 
 // The objectName that the element carries in the window.
-constexpr std::string_view ElementName(Element element)
-{
+constexpr std::string_view ElementName(Element element) {
     constexpr std::array<std::string_view, kElements.size()> names{
-        "Picture1", "lblTitle", "lblQuestion", "lblAnswer", "lblCounter", "lblOf204",
+        "Picture1", "lblTitle", "lblQuestion", "lblAnswer",   "lblCounter", "lblOf204",
         "cmdSeq",   "cmdRand",  "txtSQA",      "txtQuestion", "txtCounter",
     };
     return names[static_cast<std::size_t>(element)];

@@ -2,8 +2,7 @@
 
 namespace drill {
 
-MemoryForm::MemoryForm()
-{
+MemoryForm::MemoryForm() {
     slot(Element::Picture1).visible = true;
     slot(Element::lblOf204).text = "OF 204";
     slot(Element::txtSQA).text = "S Q A";
@@ -11,38 +10,31 @@ MemoryForm::MemoryForm()
     slot(Element::txtCounter).text = "Count";
 }
 
-std::string MemoryForm::text(Element element) const
-{
+std::string MemoryForm::text(Element element) const {
     return slot(element).text;
 }
 
-void MemoryForm::setText(Element element, std::string_view text)
-{
+void MemoryForm::setText(Element element, std::string_view text) {
     slot(element).text = text;
 }
 
-void MemoryForm::setVisible(Element element, bool visible)
-{
+void MemoryForm::setVisible(Element element, bool visible) {
     slot(element).visible = visible;
 }
 
-bool MemoryForm::isVisible(Element element) const
-{
+bool MemoryForm::isVisible(Element element) const {
     return slot(element).visible;
 }
 
-bool MemoryForm::rowSelected(int row) const
-{
+bool MemoryForm::rowSelected(int row) const {
     return selectedRows_.test(static_cast<std::size_t>(row));
 }
 
-void MemoryForm::setRowSelected(int row, bool selected)
-{
+void MemoryForm::setRowSelected(int row, bool selected) {
     selectedRows_.set(static_cast<std::size_t>(row), selected);
 }
 
-void MemoryForm::showMessage(std::string_view text, std::string_view title)
-{
+void MemoryForm::showMessage(std::string_view text, std::string_view title) {
     messages_.push_back({std::string(text), std::string(title)});
 }
 

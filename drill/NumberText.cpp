@@ -7,8 +7,7 @@
 
 namespace drill {
 
-double LenientNumber(std::string_view text)
-{
+double LenientNumber(std::string_view text) {
     std::size_t pos = text.find_first_not_of(" \t");
     if (pos == std::string_view::npos)
         return 0.0;
@@ -18,10 +17,9 @@ double LenientNumber(std::string_view text)
         ++pos;
     }
     // from_chars would also read "inf" and "nan"; only digits start a number.
-    const bool startsNumber =
-        pos < text.size() &&
-        ((text[pos] >= '0' && text[pos] <= '9') ||
-         (text[pos] == '.' && pos + 1 < text.size() && text[pos + 1] >= '0' && text[pos + 1] <= '9'));
+    const bool startsNumber = pos < text.size() && ((text[pos] >= '0' && text[pos] <= '9') ||
+                                                    (text[pos] == '.' && pos + 1 < text.size() &&
+                                                     text[pos + 1] >= '0' && text[pos + 1] <= '9'));
     if (!startsNumber)
         return 0.0;
     double value = 0.0;
@@ -31,8 +29,7 @@ double LenientNumber(std::string_view text)
     return sign * value;
 }
 
-std::optional<std::int16_t> NearestInt16(double value)
-{
+std::optional<std::int16_t> NearestInt16(double value) {
     const double rounded = std::nearbyint(value); // the default mode rounds a half to even
     if (!(rounded >= std::numeric_limits<std::int16_t>::min() &&
           rounded <= std::numeric_limits<std::int16_t>::max()))
@@ -40,8 +37,7 @@ std::optional<std::int16_t> NearestInt16(double value)
     return static_cast<std::int16_t>(rounded);
 }
 
-std::string WholeNumberText(double value)
-{
+std::string WholeNumberText(double value) {
     std::array<char, 32> buffer{};
     const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
                                             std::chars_format::fixed, 0);

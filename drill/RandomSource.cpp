@@ -4,15 +4,13 @@
 
 namespace drill {
 
-void ClockRandom::reseed()
-{
+void ClockRandom::reseed() {
     // Mixing in the old state keeps two reseeds within one clock tick apart.
     const auto ticks = std::chrono::system_clock::now().time_since_epoch().count();
     state_ ^= static_cast<std::uint64_t>(ticks);
 }
 
-float ClockRandom::next()
-{
+float ClockRandom::next() {
     std::uint64_t z = (state_ += 0x9E3779B97F4A7C15u);
     z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9u;
     z = (z ^ (z >> 27)) * 0x94D049BB133111EBu;

@@ -21,4 +21,4 @@ need_packages() {
     fi
 }
 
-BUILD_PACKAGES=(cmake ninja-build g++ libgtest-dev libbenchmark-dev)
+BUILD_PACKAGES=(cmake ninja-build g++ libgtest-dev libbenchmark-dev qt6-base-dev fonts-liberation2)

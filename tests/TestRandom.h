@@ -10,15 +10,15 @@
 // sequence, so every run draws the same numbers.
 class TestRandom final : public drill::RandomSource {
 public:
-    explicit TestRandom(unsigned seed = 20060301) : engine_(seed) {}
+    explicit TestRandom(unsigned seed = 20060301)
+        : engine_(seed) {}
 
     // The value that makes a draw give item n.
     static float ValueFor(int n) { return (static_cast<float>(n) - 0.5f) / 204.0f; }
 
     void script(float value) { scripted_.push_back(value); }
     void reseed() override { ++reseeds; }
-    float next() override
-    {
+    float next() override {
         ++draws;
         if (!scripted_.empty()) {
             const float value = scripted_.front();

@@ -2,7 +2,6 @@
 #include "Tables.h"
 
 #include <gtest/gtest.h>
-
 #include <map>
 #include <string>
 
@@ -10,8 +9,7 @@ using bank::GetAnswer;
 using bank::GetQuestion;
 using bank::GetTitle;
 
-TEST(QuestionBank, EveryItemNumberFindsItsOwnRow)
-{
+TEST(QuestionBank, EveryItemNumberFindsItsOwnRow) {
     for (int n = 1; n <= bank::kItemCount; ++n) {
         SCOPED_TRACE(n);
         const std::string key = std::to_string(n);
@@ -20,8 +18,7 @@ TEST(QuestionBank, EveryItemNumberFindsItsOwnRow)
     }
 }
 
-TEST(QuestionBank, OnlyThePlainDecimalTextNamesAnItem)
-{
+TEST(QuestionBank, OnlyThePlainDecimalTextNamesAnItem) {
     for (const char* key : {"0", "205", "-1", "32768", "", "01", " 1", "1 ", "+1", "1.0", "1e0",
                             "0x1", "one", "Q #", "S Q A", "2040", "1\n"}) {
         SCOPED_TRACE(std::string("key '") + key + "'");
@@ -30,8 +27,7 @@ TEST(QuestionBank, OnlyThePlainDecimalTextNamesAnItem)
     }
 }
 
-TEST(QuestionBank, TextsStandLetterForLetter)
-{
+TEST(QuestionBank, TextsStandLetterForLetter) {
     EXPECT_EQ(GetQuestion("1"), "Max for Enrichment");
     EXPECT_EQ(GetAnswer("1"), "100C");
     EXPECT_EQ(GetQuestion("204"), "CG Limits");
@@ -45,8 +41,7 @@ TEST(QuestionBank, TextsStandLetterForLetter)
     EXPECT_EQ(GetTitle(161), "TAXI OPERATOINS");
 }
 
-TEST(QuestionBank, OnlyTheTitleTellsEqualQuestionsApart)
-{
+TEST(QuestionBank, OnlyTheTitleTellsEqualQuestionsApart) {
     struct Case {
         const char* key;
         const char* answer;
@@ -68,8 +63,7 @@ TEST(QuestionBank, OnlyTheTitleTellsEqualQuestionsApart)
 
 // Counts of repeated texts guard the table against a row pasted twice or
 // a text edited in one place only.
-TEST(QuestionBank, RepeatedTextsOccurAsOften)
-{
+TEST(QuestionBank, RepeatedTextsOccurAsOften) {
     std::map<std::string_view, int> questions;
     std::map<std::string_view, int> answers;
     for (const bank::BankItem& item : bank::kItems) {
@@ -90,12 +84,16 @@ TEST(QuestionBank, RepeatedTextsOccurAsOften)
     EXPECT_EQ(answers["3500psi"], 5);
 }
 
-TEST(QuestionBank, TitlesAtTheEdgesOfTheirRanges)
-{
+TEST(QuestionBank, TitlesAtTheEdgesOfTheirRanges) {
     const std::pair<std::int16_t, const char*> cases[] = {
-        {1, "STARTING TIT"},   {10, "STARTING TIT"}, {11, "ENGINE TIT"},
-        {104, "PROPS"},        {105, "UTIL / BOOST HYD PRESSURE"},
-        {160, "AIRSPEEDS"},    {198, "GTC"},         {199, "MISCELLANEOUS"},
+        {1, "STARTING TIT"},
+        {10, "STARTING TIT"},
+        {11, "ENGINE TIT"},
+        {104, "PROPS"},
+        {105, "UTIL / BOOST HYD PRESSURE"},
+        {160, "AIRSPEEDS"},
+        {198, "GTC"},
+        {199, "MISCELLANEOUS"},
         {204, "MISCELLANEOUS"},
     };
     for (const auto& [number, title] : cases) {
@@ -108,8 +106,7 @@ TEST(QuestionBank, TitlesAtTheEdgesOfTheirRanges)
     EXPECT_EQ(titled, 204);
 }
 
-TEST(QuestionBank, NoTitleOutsideTheItems)
-{
+TEST(QuestionBank, NoTitleOutsideTheItems) {
     for (const std::int16_t number : {0, -1, 205, 32767, -32768}) {
         SCOPED_TRACE(number);
         EXPECT_FALSE(GetTitle(number).has_value());

@@ -4,7 +4,6 @@
 #include "TestRandom.h"
 
 #include <gtest/gtest.h>
-
 #include <set>
 #include <vector>
 
@@ -13,23 +12,20 @@ using drill::MemoryForm;
 
 namespace {
 
-int CountSelected(const MemoryForm& form)
-{
+int CountSelected(const MemoryForm& form) {
     int n = 0;
     for (int row = 1; row < drill::kRandomListRows; ++row)
         n += form.rowSelected(row);
     return n;
 }
 
-void SelectAllBut(MemoryForm& form, int freeRow)
-{
+void SelectAllBut(MemoryForm& form, int freeRow) {
     for (int row = 1; row < drill::kRandomListRows; ++row)
         form.setRowSelected(row, row != freeRow);
 }
 
 // Pearson's statistic of observed counts against equal expectations.
-double ChiSquare(const std::vector<int>& counts, double expected)
-{
+double ChiSquare(const std::vector<int>& counts, double expected) {
     double sum = 0;
     for (const int count : counts)
         sum += (count - expected) * (count - expected) / expected;
@@ -38,10 +34,12 @@ double ChiSquare(const std::vector<int>& counts, double expected)
 
 } // namespace
 
-TEST(Picker, ExtremeDrawsMapToTheFirstAndLastItem)
-{
+TEST(Picker, ExtremeDrawsMapToTheFirstAndLastItem) {
     const std::pair<float, int> cases[] = {
-        {0.0f, 1}, {0.99999994f, 204}, {1.0f / 204.0f, 2}, {203.0f / 204.0f, 204},
+        {0.0f, 1},
+        {0.99999994f, 204},
+        {1.0f / 204.0f, 2},
+        {203.0f / 204.0f, 204},
     };
     for (const auto& [r, expected] : cases) {
         SCOPED_TRACE(r);
@@ -57,8 +55,7 @@ TEST(Picker, ExtremeDrawsMapToTheFirstAndLastItem)
     }
 }
 
-TEST(Picker, RedrawsAskedItemsAndReseedsOncePerPick)
-{
+TEST(Picker, RedrawsAskedItemsAndReseedsOncePerPick) {
     MemoryForm form;
     TestRandom random;
     Drill drill(form, random);
@@ -76,8 +73,7 @@ TEST(Picker, RedrawsAskedItemsAndReseedsOncePerPick)
     EXPECT_EQ(CountSelected(form), 3);
 }
 
-TEST(Picker, TheLastFreeItemIsFound)
-{
+TEST(Picker, TheLastFreeItemIsFound) {
     for (const int freeRow : {1, 100, 204}) {
         SCOPED_TRACE(freeRow);
         MemoryForm form;
@@ -90,8 +86,7 @@ TEST(Picker, TheLastFreeItemIsFound)
     }
 }
 
-TEST(Picker, ExhaustedSetIsReportedWithoutDrawing)
-{
+TEST(Picker, ExhaustedSetIsReportedWithoutDrawing) {
     MemoryForm form;
     TestRandom random;
     Drill drill(form, random);
@@ -103,8 +98,7 @@ TEST(Picker, ExhaustedSetIsReportedWithoutDrawing)
     EXPECT_EQ(CountSelected(form), 204);
 }
 
-TEST(Picker, EveryItemOnceAndRowZeroUntouched)
-{
+TEST(Picker, EveryItemOnceAndRowZeroUntouched) {
     for (const bool rowZero : {false, true}) {
         SCOPED_TRACE(rowZero);
         MemoryForm form;
@@ -127,8 +121,7 @@ TEST(Picker, EveryItemOnceAndRowZeroUntouched)
 
 // Fixed seed, so the statistic is the same on every run; the bounds are the
 // 0.999 quantiles of chi-square with 203 and 101 degrees of freedom.
-TEST(Picker, PicksAreUniformOverTheItemsNotYetAsked)
-{
+TEST(Picker, PicksAreUniformOverTheItemsNotYetAsked) {
     TestRandom random;
     constexpr int kRounds = 200;
 
@@ -156,8 +149,7 @@ TEST(Picker, PicksAreUniformOverTheItemsNotYetAsked)
     EXPECT_LT(ChiSquare(oddPicks, kRounds), 150.7);
 }
 
-TEST(Picker, ClockRandomStaysBelowOne)
-{
+TEST(Picker, ClockRandomStaysBelowOne) {
     drill::ClockRandom random;
     random.reseed();
     float lowest = 1;

@@ -6,7 +6,6 @@
 #include "TestRandom.h"
 
 #include <gtest/gtest.h>
-
 #include <set>
 #include <string>
 #include <vector>
@@ -25,8 +24,7 @@ struct Snapshot {
     bool operator==(const Snapshot&) const = default;
 };
 
-Snapshot Take(const MemoryForm& form)
-{
+Snapshot Take(const MemoryForm& form) {
     Snapshot s;
     for (const Element e : drill::kElements) {
         s.texts.push_back(form.text(e));
@@ -37,25 +35,22 @@ Snapshot Take(const MemoryForm& form)
     return s;
 }
 
-int Number(const MemoryForm& form, Element e)
-{
+int Number(const MemoryForm& form, Element e) {
     return static_cast<int>(drill::LenientNumber(form.text(e)));
 }
 
-std::string Title(int item)
-{
+std::string Title(int item) {
     return std::string(*bank::GetTitle(static_cast<std::int16_t>(item)));
 }
 
-void ExpectIdle(const MemoryForm& form)
-{
+void ExpectIdle(const MemoryForm& form) {
     EXPECT_TRUE(form.isVisible(Element::Picture1));
-    for (const Element e : {Element::lblTitle, Element::lblQuestion, Element::lblAnswer,
-                            Element::lblCounter, Element::lblOf204, Element::cmdSeq,
-                            Element::cmdRand})
+    for (const Element e :
+         {Element::lblTitle, Element::lblQuestion, Element::lblAnswer, Element::lblCounter,
+          Element::lblOf204, Element::cmdSeq, Element::cmdRand})
         EXPECT_FALSE(form.isVisible(e)) << drill::ElementName(e);
-    for (const Element e : {Element::lblTitle, Element::lblQuestion, Element::lblAnswer,
-                            Element::lblCounter})
+    for (const Element e :
+         {Element::lblTitle, Element::lblQuestion, Element::lblAnswer, Element::lblCounter})
         EXPECT_EQ(form.text(e), "") << drill::ElementName(e);
     EXPECT_EQ(form.text(Element::lblOf204), "OF 204");
     EXPECT_EQ(form.text(Element::txtSQA), "0");
@@ -65,8 +60,7 @@ void ExpectIdle(const MemoryForm& form)
         EXPECT_FALSE(form.rowSelected(row)) << row;
 }
 
-void ExpectReady(const MemoryForm& form, Element shown, Element hidden, const char* item)
-{
+void ExpectReady(const MemoryForm& form, Element shown, Element hidden, const char* item) {
     EXPECT_FALSE(form.isVisible(Element::Picture1));
     for (const Element e : {Element::lblTitle, Element::lblQuestion, Element::lblAnswer}) {
         EXPECT_TRUE(form.isVisible(e)) << drill::ElementName(e);
@@ -87,8 +81,7 @@ void ExpectReady(const MemoryForm& form, Element shown, Element hidden, const ch
 
 // Runs a review click by click up to its end message, checking every step
 // against the bank; returns the items in the order they were presented.
-std::vector<int> RunReview(MemoryForm& form, Drill& drill, Element button)
-{
+std::vector<int> RunReview(MemoryForm& form, Drill& drill, Element button) {
     const bool random = button == Element::cmdRand;
     const auto click = [&] { random ? drill.cmdRandClick() : drill.cmdSeqClick(); };
     std::vector<int> presented;
@@ -126,8 +119,7 @@ std::vector<int> RunReview(MemoryForm& form, Drill& drill, Element button)
 
 } // namespace
 
-TEST(Review, StartUpReadsAsTheIdleState)
-{
+TEST(Review, StartUpReadsAsTheIdleState) {
     MemoryForm fresh;
     TestRandom random;
     Drill drill(fresh, random);
@@ -149,8 +141,7 @@ TEST(Review, StartUpReadsAsTheIdleState)
     EXPECT_EQ(fresh.text(Element::txtSQA), "1");
 }
 
-TEST(Review, WholeSequentialReview)
-{
+TEST(Review, WholeSequentialReview) {
     MemoryForm form;
     TestRandom random;
     Drill drill(form, random);
@@ -173,8 +164,7 @@ TEST(Review, WholeSequentialReview)
     EXPECT_EQ(form.text(Element::cmdSeq), "START");
 }
 
-TEST(Review, WholeRandomReviewEndsOnTheLastDrawEvenWhenItem204CameFirst)
-{
+TEST(Review, WholeRandomReviewEndsOnTheLastDrawEvenWhenItem204CameFirst) {
     MemoryForm form;
     TestRandom random;
     random.script(TestRandom::ValueFor(204));
@@ -193,8 +183,7 @@ TEST(Review, WholeRandomReviewEndsOnTheLastDrawEvenWhenItem204CameFirst)
     ExpectIdle(form);
 }
 
-TEST(Review, RandomReviewsDifferBetweenRuns)
-{
+TEST(Review, RandomReviewsDifferBetweenRuns) {
     drill::ClockRandom random;
     std::vector<std::vector<int>> orders;
     for (int run = 0; run < 2; ++run) {
@@ -206,8 +195,7 @@ TEST(Review, RandomReviewsDifferBetweenRuns)
     EXPECT_NE(orders[0], orders[1]);
 }
 
-TEST(Review, AnOrderCommandRestartsFromAnyPhase)
-{
+TEST(Review, AnOrderCommandRestartsFromAnyPhase) {
     struct Case {
         const char* name;
         bool fromRandom;
@@ -245,8 +233,7 @@ TEST(Review, AnOrderCommandRestartsFromAnyPhase)
     }
 }
 
-TEST(Review, ResetFromAnyStateAndTwiceIsOnce)
-{
+TEST(Review, ResetFromAnyStateAndTwiceIsOnce) {
     for (const int clicks : {0, 1, 2, 3, 408}) {
         SCOPED_TRACE(clicks);
         MemoryForm form;
@@ -265,8 +252,7 @@ TEST(Review, ResetFromAnyStateAndTwiceIsOnce)
     }
 }
 
-TEST(Review, ClicksInAPhaseOutsideTheTableDoNothing)
-{
+TEST(Review, ClicksInAPhaseOutsideTheTableDoNothing) {
     for (const char* phase : {"4", "-1", "40000", "-40000", "1e300", "3.5"}) {
         SCOPED_TRACE(phase);
         MemoryForm form;
@@ -283,8 +269,7 @@ TEST(Review, ClicksInAPhaseOutsideTheTableDoNothing)
     }
 }
 
-TEST(Review, RandomClickWithEveryItemAskedDoesNothing)
-{
+TEST(Review, RandomClickWithEveryItemAskedDoesNothing) {
     for (const int clicks : {0, 2}) {
         SCOPED_TRACE(clicks);
         MemoryForm form;
@@ -301,8 +286,7 @@ TEST(Review, RandomClickWithEveryItemAskedDoesNothing)
     }
 }
 
-TEST(Review, TitleStaysWhenTheItemNumberNamesNoSection)
-{
+TEST(Review, TitleStaysWhenTheItemNumberNamesNoSection) {
     MemoryForm form;
     TestRandom random;
     Drill drill(form, random);

@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Takes the README's screenshots of the real window under a virtual X
+# display: the idle window, and a review step with a long answer.
+# Usage: scripts/screenshots.sh [scale]   (QT_SCALE_FACTOR, default 1)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+if [ "${1:-}" != --inside-xvfb ]; then
+    . scripts/deps.sh
+    need_packages "${BUILD_PACKAGES[@]}" xvfb xauth xdotool imagemagick
+    cmake --preset default >/dev/null
+    cmake --build --preset default --target tavrin-ops-limits
+    exec xvfb-run -a -s "-screen 0 1280x800x24" "$0" --inside-xvfb "${1:-1}"
+fi
+
+scale=$2
+suffix=$([ "$scale" = 1 ] && echo "" || echo "-x$scale")
+out=docs/screenshots
+mkdir -p "$out"
+
+QT_SCALE_FACTOR="$scale" build/default/ui/tavrin-ops-limits &
+pid=$!
+trap 'kill $pid 2>/dev/null || true' EXIT
+window=""
+for _ in $(seq 50); do
+    window=$(xdotool search --name "^TAVRIN OPS LIMITS$" 2>/dev/null | head -1 || true)
+    [ -n "$window" ] && break
+    sleep 0.1
+done
+sleep 0.5
+xdotool windowfocus --sync "$window"
+import -window "$window" "$out/idle$suffix.png"
+xdotool key ctrl+s
+# Item 103 has the longest answer: 205 steps reach its question, one more its answer.
+xdotool key --delay 2 --repeat 206 space
+sleep 0.5
+import -window "$window" "$out/review$suffix.png"
+echo "Wrote $out/idle$suffix.png and $out/review$suffix.png"

@@ -1,0 +1,255 @@
+#include "TavrinOpsLimits.h"
+
+#include "BuildConfig.h"
+#include "WidgetForm.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QUrl>
+
+namespace {
+
+// The client area below the menu bar, in device-independent pixels. The
+// full-width elements are one pixel wider, as designed; the window clips them.
+constexpr QSize kClientSize(480, 257);
+
+// Designed for faces that Linux rarely has: fall back to metric-compatible
+// and then to common sans faces of the same size and weight.
+QFont ElementFont(const QString& face, qreal points, QFont::Weight weight, bool underline = false) {
+    QFont font;
+    font.setFamilies({face, QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Arial"),
+                      QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(points);
+    font.setWeight(weight);
+    font.setUnderline(underline);
+    return font;
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const QRect& rect, const QFont& font,
+                  Qt::Alignment alignment, const QColor& color = QColor()) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(rect);
+    label->setFont(font);
+    label->setAlignment(alignment);
+    label->setTextFormat(Qt::PlainText); // "<3.1 inches Hg" is not markup
+    if (color.isValid()) {
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, color);
+        label->setPalette(palette);
+    }
+    label->hide();
+    return label;
+}
+
+// The hidden fields that hold the review state: never shown, focused or edited.
+QLineEdit* MakeStateField(QWidget* parent, const char* name, const QRect& rect, const char* text) {
+    auto* field = new QLineEdit(QLatin1String(text), parent);
+    field->setObjectName(QLatin1String(name));
+    field->setGeometry(rect);
+    field->setReadOnly(true);
+    field->setFocusPolicy(Qt::NoFocus);
+    field->hide();
+    return field;
+}
+
+QPushButton* MakeReviewButton(QWidget* parent, const char* name) {
+    auto* button = new QPushButton(parent);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(0, 104, 481, 54);
+    button->setFont(ElementFont(QStringLiteral("Arial Black"), 36, QFont::Black));
+    button->setFocusPolicy(Qt::StrongFocus);
+    button->setAutoDefault(true); // Enter steps the review as well as Space
+    button->hide();
+    return button;
+}
+
+} // namespace
+
+TavrinOpsLimits::TavrinOpsLimits(QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                              Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                              Qt::MSWindowsFixedSizeDialogHint) {
+    setObjectName(QStringLiteral("TavrinOpsLimits"));
+    setWindowTitle(QStringLiteral("TAVRIN OPS LIMITS"));
+    setWindowIcon(QIcon(QStringLiteral(":/tavrin-ops-limits-32.png")));
+
+    createElements();
+    createActions();
+    createMenus();
+
+    form_ = std::make_unique<WidgetForm>(*this);
+    drill_ = std::make_unique<drill::Drill>(*form_, random_);
+
+    // The window is exactly the client area plus the menu bar, and cannot be resized.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+TavrinOpsLimits::~TavrinOpsLimits() = default;
+
+// Elements in their design order, at their designed pixel rectangles.
+void TavrinOpsLimits::createElements() {
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(kClientSize);
+    setCentralWidget(client);
+
+    auto* picture = new QLabel(client);
+    picture->setObjectName(QStringLiteral("Picture1"));
+    picture->setGeometry(0, 0, 481, 257);
+    picture->setAlignment(Qt::AlignLeft | Qt::AlignTop); // unscaled; the box clips the bottom
+    picture->setPixmap(QPixmap(QStringLiteral(":/picture.jpg")));
+    picture->setFocusPolicy(Qt::TabFocus);
+    picture->setAccessibleName(QStringLiteral("TAVRIN OPS LIMITS"));
+    picture->setAccessibleDescription(
+        QStringLiteral("Choose Begin Review, Order, Sequential or Random to start a review"));
+
+    auto* randomList = new QListWidget(client);
+    randomList->setObjectName(QString::fromLatin1(drill::kRandomListName));
+    randomList->setGeometry(496, 0, 25, 251);
+    randomList->setSelectionMode(QAbstractItemView::MultiSelection);
+    randomList->setFocusPolicy(Qt::NoFocus);
+    for (int row = 0; row < drill::kRandomListRows; ++row)
+        randomList->addItem(QString::number(row));
+    randomList->hide();
+
+    cmdRand_ = MakeReviewButton(client, "cmdRand");
+    MakeStateField(client, "txtSQA", {184, 240, 41, 19}, "S Q A");
+    MakeStateField(client, "txtQuestion", {136, 240, 41, 19}, "Q #");
+    MakeStateField(client, "txtCounter", {88, 240, 41, 19}, "Count");
+    cmdSeq_ = MakeReviewButton(client, "cmdSeq");
+
+    const QString sansSerif = QStringLiteral("MS Sans Serif");
+    const QFont small = ElementFont(sansSerif, 8.25, QFont::Bold);
+    const QFont text = ElementFont(sansSerif, 12, QFont::Bold);
+    const QColor green(0, 128, 0);
+    MakeLabel(client, "lblOf204", {32, 240, 49, 17}, small, Qt::AlignLeft | Qt::AlignVCenter)
+        ->setText(QStringLiteral("OF 204"));
+    MakeLabel(client, "lblCounter", {0, 240, 25, 17}, small, Qt::AlignRight | Qt::AlignVCenter);
+    MakeLabel(client, "lblAnswer", {0, 192, 481, 41}, text, Qt::AlignCenter, green)
+        ->setWordWrap(true);
+    MakeLabel(client, "lblQuestion", {0, 56, 481, 41}, text, Qt::AlignCenter, green)
+        ->setWordWrap(true);
+    MakeLabel(client, "lblTitle", {0, 0, 481, 33}, ElementFont(sansSerif, 18, QFont::Bold, true),
+              Qt::AlignHCenter | Qt::AlignTop, QColor(0, 0, 192));
+
+    setTabOrder(cmdSeq_, cmdRand_);
+    setTabOrder(cmdRand_, picture);
+
+    connect(cmdSeq_, &QPushButton::clicked, this, &TavrinOpsLimits::cmdSeqClicked);
+    connect(cmdRand_, &QPushButton::clicked, this, &TavrinOpsLimits::cmdRandClicked);
+}
+
+void TavrinOpsLimits::createActions() {
+    const auto makeAction = [this](const char* name, const QString& caption,
+                                   const QKeySequence& shortcut, void (TavrinOpsLimits::*slot)()) {
+        auto* action = new QAction(caption, this);
+        action->setObjectName(QLatin1String(name));
+        action->setShortcut(shortcut);
+        connect(action, &QAction::triggered, this, slot);
+        return action;
+    };
+    fileResetAct_ =
+        makeAction("FileReset", QStringLiteral("Reset"), QKeySequence(Qt::CTRL | Qt::Key_Z),
+                   &TavrinOpsLimits::fileResetTriggered);
+    exitAct_ = makeAction("Exit", QStringLiteral("Exit    "), QKeySequence(Qt::CTRL | Qt::Key_Q),
+                          &TavrinOpsLimits::exitTriggered);
+    sequentialAct_ =
+        makeAction("Sequential", QStringLiteral("Sequential"), QKeySequence(Qt::CTRL | Qt::Key_S),
+                   &TavrinOpsLimits::sequentialTriggered);
+    randomAct_ = makeAction("Random", QStringLiteral("Random"), QKeySequence(Qt::CTRL | Qt::Key_R),
+                            &TavrinOpsLimits::randomTriggered);
+    donateAct_ = makeAction("Donate", QStringLiteral("Make A Donation"), QKeySequence(),
+                            &TavrinOpsLimits::donateTriggered);
+    aboutAct_ = makeAction("About", QStringLiteral("About"), QKeySequence(),
+                           &TavrinOpsLimits::aboutTriggered);
+}
+
+void TavrinOpsLimits::createMenus() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("File"));
+    file->setObjectName(QStringLiteral("File"));
+    file->addAction(fileResetAct_);
+    file->addSeparator()->setObjectName(QStringLiteral("break2"));
+    file->addAction(exitAct_);
+
+    QMenu* beginReview = menuBar()->addMenu(QStringLiteral("Begin Review"));
+    beginReview->setObjectName(QStringLiteral("BeginReview"));
+    QMenu* order = beginReview->addMenu(QStringLiteral("Order"));
+    order->setObjectName(QStringLiteral("Order"));
+    order->addAction(sequentialAct_);
+    order->addSeparator()->setObjectName(QStringLiteral("break3"));
+    order->addAction(randomAct_);
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
+    help->setObjectName(QStringLiteral("Help"));
+    help->addAction(donateAct_);
+    help->addSeparator()->setObjectName(QStringLiteral("break1"));
+    help->addAction(aboutAct_);
+}
+
+QString TavrinOpsLimits::aboutText() {
+    return QStringList{QStringLiteral("CREATED BY:"), QStringLiteral(TAVRIN_AUTHOR_NAME),
+                       QStringLiteral("DATA CURRENT AS OF MARCH 2006"),
+                       QStringLiteral(TAVRIN_AUTHOR_CONTACT)}
+        .join(QLatin1Char('\n'));
+}
+
+// The visible review button takes the keyboard focus, so Space or Enter steps
+// the review; with no review running the window keeps it.
+void TavrinOpsLimits::focusReviewButton() {
+    if (cmdSeq_->isVisibleTo(this))
+        cmdSeq_->setFocus();
+    else if (cmdRand_->isVisibleTo(this))
+        cmdRand_->setFocus();
+    else
+        centralWidget()->setFocus();
+}
+
+void TavrinOpsLimits::sequentialTriggered() {
+    drill_->Sequential();
+    focusReviewButton();
+}
+
+void TavrinOpsLimits::randomTriggered() {
+    drill_->Random();
+    focusReviewButton();
+}
+
+void TavrinOpsLimits::fileResetTriggered() {
+    drill_->FileReset();
+    focusReviewButton();
+}
+
+void TavrinOpsLimits::cmdSeqClicked() {
+    drill_->cmdSeqClick();
+    focusReviewButton();
+}
+
+void TavrinOpsLimits::cmdRandClicked() {
+    drill_->cmdRandClick();
+    focusReviewButton();
+}
+
+void TavrinOpsLimits::exitTriggered() {
+    QApplication::quit();
+}
+
+void TavrinOpsLimits::aboutTriggered() {
+    QMessageBox box(QMessageBox::Information, QString(), aboutText(), QMessageBox::Ok, this);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+// Opens the page in the default browser and returns at once; a machine
+// without a browser simply shows nothing.
+void TavrinOpsLimits::donateTriggered() {
+    QDesktopServices::openUrl(QUrl(QStringLiteral(TAVRIN_DONATION_URL)));
+}

@@ -1,0 +1,78 @@
+#include "WidgetForm.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+
+namespace {
+
+QString ToQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+WidgetForm::WidgetForm(QWidget& window)
+    : window_(window) {
+    for (const drill::Element element : drill::kElements) {
+        const QString name = ToQString(drill::ElementName(element));
+        widgets_[static_cast<std::size_t>(element)] = window.findChild<QWidget*>(name);
+        Q_ASSERT_X(widget(element), "WidgetForm", qPrintable(name));
+    }
+    randomList_ = window.findChild<QListWidget*>(ToQString(drill::kRandomListName));
+    Q_ASSERT(randomList_ && randomList_->count() == drill::kRandomListRows);
+}
+
+QWidget* WidgetForm::widget(drill::Element element) const {
+    return widgets_[static_cast<std::size_t>(element)];
+}
+
+std::string WidgetForm::text(drill::Element element) const {
+    QWidget* w = widget(element);
+    if (auto* label = qobject_cast<QLabel*>(w))
+        return label->text().toStdString();
+    if (auto* button = qobject_cast<QAbstractButton*>(w))
+        return button->text().toStdString();
+    if (auto* field = qobject_cast<QLineEdit*>(w))
+        return field->text().toStdString();
+    return {};
+}
+
+void WidgetForm::setText(drill::Element element, std::string_view text) {
+    QWidget* w = widget(element);
+    const QString value = ToQString(text);
+    if (auto* label = qobject_cast<QLabel*>(w)) {
+        label->setText(value);
+        // A screen reader reads the counter with its fixed tail, "12 OF 204".
+        if (element == drill::Element::lblCounter) {
+            const auto* of204 = qobject_cast<QLabel*>(widget(drill::Element::lblOf204));
+            label->setAccessibleName(value.isEmpty() ? QString()
+                                                     : value + QLatin1Char(' ') + of204->text());
+        }
+    } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+        button->setText(value);
+    } else if (auto* field = qobject_cast<QLineEdit*>(w)) {
+        field->setText(value);
+    }
+}
+
+void WidgetForm::setVisible(drill::Element element, bool visible) {
+    widget(element)->setVisible(visible);
+}
+
+bool WidgetForm::rowSelected(int row) const {
+    return randomList_->item(row)->isSelected();
+}
+
+void WidgetForm::setRowSelected(int row, bool selected) {
+    randomList_->item(row)->setSelected(selected);
+}
+
+void WidgetForm::showMessage(std::string_view text, std::string_view title) {
+    QMessageBox box(QMessageBox::Information, ToQString(title), ToQString(text), QMessageBox::Ok,
+                    &window_);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "Form.h"
+
+#include <array>
+
+class QListWidget;
+class QWidget;
+
+// The drill's named elements, realised by the window's widgets: labels and
+// buttons by their captions, the three hidden fields by QLineEdit texts and
+// the asked-set by the row selection of the hidden list RandomList.
+class WidgetForm final : public drill::Form {
+public:
+    // Finds every element among the window's children by its objectName.
+    explicit WidgetForm(QWidget& window);
+
+    std::string text(drill::Element element) const override;
+    void setText(drill::Element element, std::string_view text) override;
+    void setVisible(drill::Element element, bool visible) override;
+    bool rowSelected(int row) const override;
+    void setRowSelected(int row, bool selected) override;
+    void showMessage(std::string_view text, std::string_view title) override;
+
+private:
+    QWidget* widget(drill::Element element) const;
+
+    QWidget& window_;
+    std::array<QWidget*, drill::kElements.size()> widgets_{};
+    QListWidget* randomList_ = nullptr;
+};

@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Draws the window's picture and the program's icon from the SVG sources
+# here into ../resources. Needs rsvg-convert (librsvg2-bin) and ImageMagick;
+# the results are committed, so a build needs neither.
+set -euo pipefail
+cd "$(dirname "$0")"
+out=../resources
+mkdir -p "$out"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+aircraft=$(sed '/^<!--/,/-->$/d' aircraft.svg)
+shadow=$(printf '%s' "$aircraft" | sed 's/fill="#[0-9a-f]*"/fill="#0b2440"/g; s/stroke="#[0-9a-f]*"/stroke="none"/g')
+expand() {
+    python3 - "$1" "$2" <<'PY'
+import os, sys
+text = open(sys.argv[1]).read()
+text = text.replace("@AIRCRAFT_SHADOW@", os.environ["SHADOW"]).replace("@AIRCRAFT@", os.environ["AIRCRAFT"])
+open(sys.argv[2], "w").write(text)
+PY
+}
+export AIRCRAFT="$aircraft" SHADOW="$shadow"
+expand picture.svg.in "$work/picture.svg"
+expand icon.svg.in "$out/tavrin-ops-limits.svg"
+
+# The picture: a baseline (non-progressive) JPEG, 479 x 282.
+rsvg-convert -w 479 -h 282 "$work/picture.svg" -o "$work/picture.png"
+convert "$work/picture.png" -strip -interlace none -sampling-factor 4:2:0 -quality 90 "$out/picture.jpg"
+
+# The icon: 32 x 32 for the window, larger sizes for the Windows .ico.
+for size in 16 32 48 256; do
+    rsvg-convert -w $size -h $size "$out/tavrin-ops-limits.svg" -o "$work/icon-$size.png"
+done
+cp "$work/icon-32.png" "$out/tavrin-ops-limits-32.png"
+convert "$work/icon-16.png" "$work/icon-32.png" "$work/icon-48.png" "$work/icon-256.png" "$out/tavrin-ops-limits.ico"
