@@ -21,4 +21,7 @@ need_packages() {
     fi
 }
 
-BUILD_PACKAGES=(cmake ninja-build g++ libgtest-dev libbenchmark-dev qt6-base-dev fonts-liberation2)
+BUILD_PACKAGES=(cmake ninja-build g++ libgtest-dev libbenchmark-dev qt6-base-dev libx11-dev fonts-liberation2)
+# What the packaging tests use: desktop and AppStream validators, dpkg's
+# library scan for the .deb, and mingw's resource compiler.
+TEST_PACKAGES=(desktop-file-utils appstream dpkg-dev binutils-mingw-w64-x86-64)

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Builds and runs every test, in the optimised and in the sanitizer build.
+# The window tests run headless (QT_QPA_PLATFORM=offscreen, set by the presets).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/deps.sh
-need_packages "${BUILD_PACKAGES[@]}"
+need_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
 
 for preset in default asan; do
     cmake --preset "$preset" >/dev/null

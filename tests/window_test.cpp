@@ -449,6 +449,41 @@ private slots:
         QVERIFY(QFontMetrics(find<QLabel>("lblCounter")->font()).horizontalAdvance("204") <= 25);
     }
 
+    void screenReadersHearWhatIsShown() {
+        const auto accessible = [&](const char* name) {
+            return QAccessible::queryAccessibleInterface(find<QWidget>(name));
+        };
+        QAccessibleInterface* picture = accessible("Picture1");
+        QVERIFY(picture);
+        QCOMPARE(picture->text(QAccessible::Name), QString("TAVRIN OPS LIMITS"));
+        QVERIFY(!picture->text(QAccessible::Description).isEmpty());
+
+        press(Qt::Key_S);
+        for (int i = 0; i < 24; ++i) // item 12, answer shown
+            QTest::mouseClick(reviewButton(), Qt::LeftButton);
+        const std::pair<const char*, QAccessible::Role> roles[] = {
+            {"lblTitle", QAccessible::StaticText},  {"lblQuestion", QAccessible::StaticText},
+            {"lblAnswer", QAccessible::StaticText}, {"lblCounter", QAccessible::StaticText},
+            {"cmdSeq", QAccessible::Button},
+        };
+        for (const auto& [name, role] : roles) {
+            QAccessibleInterface* element = accessible(name);
+            QVERIFY2(element, name);
+            QCOMPARE(element->role(), role);
+            QVERIFY2(!element->state().invisible, name);
+        }
+        QCOMPARE(accessible("lblTitle")->text(QAccessible::Name), QString("ENGINE TIT"));
+        QCOMPARE(accessible("lblQuestion")->text(QAccessible::Name), QString("Takeoff Range"));
+        QCOMPARE(accessible("lblAnswer")->text(QAccessible::Name), QString("961C - 977C"));
+        QCOMPARE(accessible("lblCounter")->text(QAccessible::Name), QString("12 OF 204"));
+        QCOMPARE(accessible("cmdSeq")->text(QAccessible::Name), QString("NEXT QUESTION"));
+        QVERIFY(accessible("cmdRand")->state().invisible);
+
+        press(Qt::Key_Z);
+        QVERIFY(accessible("lblCounter")->state().invisible);
+        QCOMPARE(accessible("lblCounter")->text(QAccessible::Name), QString());
+    }
+
     void labelsShowMarkupCharactersAsText() {
         // Item 199's answer starts with '<': it must not vanish as a tag.
         press(Qt::Key_S);

@@ -10,7 +10,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationDisplayName(QStringLiteral("TAVRIN OPS LIMITS"));
     QApplication::setApplicationVersion(QStringLiteral(TAVRIN_VERSION));
     QApplication::setOrganizationName(QStringLiteral(TAVRIN_AUTHOR_NAME));
-    QGuiApplication::setDesktopFileName(QStringLiteral("tavrin-ops-limits"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.tavrin.OpsLimits"));
 
     TavrinOpsLimits window;
     window.adjustSize();

@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Start-up time and peak memory of the program against an empty Qt window,
+# both under a virtual X display. Usage: bench/startup.sh [RUNS] (default 21)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+. scripts/deps.sh
+need_packages "${BUILD_PACKAGES[@]}" libx11-dev xvfb xauth
+cmake --preset default >/dev/null
+cmake --build --preset default --target tavrin-ops-limits startup_floor startup_probe
+unset QT_QPA_PLATFORM
+xvfb-run -a -s "-screen 0 1280x800x24" build/default/bench/startup_probe "${1:-21}" \
+    build/default/ui/tavrin-ops-limits build/default/bench/startup_floor

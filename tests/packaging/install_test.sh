@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# cmake --install puts the program, its desktop entry, AppStream record and
+# icons where a desktop finds them, and both records validate.
+set -euo pipefail
+build=$1
+root=$(mktemp -d)
+trap 'rm -rf "$root"' EXIT
+cmake --install "$build" --prefix "$root/usr" >/dev/null
+
+id=org.tavrin.OpsLimits
+share=$root/usr/share
+for file in bin/tavrin-ops-limits share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
+            share/icons/hicolor/32x32/apps/$id.png share/icons/hicolor/scalable/apps/$id.svg; do
+    [ -f "$root/usr/$file" ] || { echo "not installed: $file"; exit 1; }
+done
+
+desktop-file-validate "$share/applications/$id.desktop"
+appstreamcli validate --no-net "$share/metainfo/$id.metainfo.xml"
+
+entry() { sed -n "s/^$1=//p" "$share/applications/$id.desktop"; }
+[ "$(entry Name)" = "TAVRIN OPS LIMITS" ] || { echo "wrong Name"; exit 1; }
+[ -x "$root/usr/bin/$(entry Exec)" ] || { echo "Exec names no installed program"; exit 1; }
+[ -f "$share/icons/hicolor/32x32/apps/$(entry Icon).png" ] || { echo "Icon names no icon"; exit 1; }
+grep -q "^Categories=.*Education;" "$share/applications/$id.desktop" || { echo "not in Education"; exit 1; }
+grep -q '<release version="1.00"' "$share/metainfo/$id.metainfo.xml" || { echo "no release 1.00"; exit 1; }
+
+# The PNG header holds width and height: 32 x 32.
+size=$(od -An -tu1 -j16 -N8 "$share/icons/hicolor/32x32/apps/$id.png" | tr -s ' ')
+[ "$size" = " 0 0 0 32 0 0 0 32" ] || { echo "icon is not 32 x 32:$size"; exit 1; }
+echo "install tree complete and valid"
