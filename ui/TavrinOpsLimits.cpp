@@ -83,7 +83,6 @@ TavrinOpsLimits::TavrinOpsLimits(QWidget* parent)
     setWindowIcon(QIcon(QStringLiteral(":/tavrin-ops-limits-32.png")));
 
     createElements();
-    createActions();
     createMenus();
 
     form_ = std::make_unique<WidgetForm>(*this);
@@ -144,62 +143,48 @@ void TavrinOpsLimits::createElements() {
     setTabOrder(cmdSeq_, cmdRand_);
     setTabOrder(cmdRand_, picture);
 
-    connect(cmdSeq_, &QPushButton::clicked, this, &TavrinOpsLimits::cmdSeqClicked);
-    connect(cmdRand_, &QPushButton::clicked, this, &TavrinOpsLimits::cmdRandClicked);
+    connect(cmdSeq_, &QPushButton::clicked, this, [this] { runDrill(&drill::Drill::cmdSeqClick); });
+    connect(cmdRand_, &QPushButton::clicked, this,
+            [this] { runDrill(&drill::Drill::cmdRandClick); });
 }
 
-void TavrinOpsLimits::createActions() {
-    const auto makeAction = [this](const char* name, const QString& caption,
-                                   const QKeySequence& shortcut, void (TavrinOpsLimits::*slot)()) {
-        auto* action = new QAction(caption, this);
+// Menus and their commands; the shortcuts run a command without opening a menu.
+void TavrinOpsLimits::createMenus() {
+    const auto add = [this](QMenu* menu, const char* name, const QString& caption,
+                            const QKeySequence& shortcut, auto handler) {
+        QAction* action = menu->addAction(caption);
         action->setObjectName(QLatin1String(name));
         action->setShortcut(shortcut);
-        connect(action, &QAction::triggered, this, slot);
-        return action;
+        connect(action, &QAction::triggered, this, handler);
     };
-    fileResetAct_ =
-        makeAction("FileReset", QStringLiteral("Reset"), QKeySequence(Qt::CTRL | Qt::Key_Z),
-                   &TavrinOpsLimits::fileResetTriggered);
-    exitAct_ = makeAction("Exit", QStringLiteral("Exit    "), QKeySequence(Qt::CTRL | Qt::Key_Q),
-                          &TavrinOpsLimits::exitTriggered);
-    sequentialAct_ =
-        makeAction("Sequential", QStringLiteral("Sequential"), QKeySequence(Qt::CTRL | Qt::Key_S),
-                   &TavrinOpsLimits::sequentialTriggered);
-    randomAct_ = makeAction("Random", QStringLiteral("Random"), QKeySequence(Qt::CTRL | Qt::Key_R),
-                            &TavrinOpsLimits::randomTriggered);
-    donateAct_ = makeAction("Donate", QStringLiteral("Make A Donation"), QKeySequence(),
-                            &TavrinOpsLimits::donateTriggered);
-    aboutAct_ = makeAction("About", QStringLiteral("About"), QKeySequence(),
-                           &TavrinOpsLimits::aboutTriggered);
-}
+    const auto drillStep = [this](void (drill::Drill::*step)()) {
+        return [this, step] { runDrill(step); };
+    };
 
-void TavrinOpsLimits::createMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("File"));
     file->setObjectName(QStringLiteral("File"));
-    file->addAction(fileResetAct_);
+    add(file, "FileReset", QStringLiteral("Reset"), QKeySequence(Qt::CTRL | Qt::Key_Z),
+        drillStep(&drill::Drill::FileReset));
     file->addSeparator()->setObjectName(QStringLiteral("break2"));
-    file->addAction(exitAct_);
+    add(file, "Exit", QStringLiteral("Exit    "), QKeySequence(Qt::CTRL | Qt::Key_Q),
+        &QApplication::quit);
 
     QMenu* beginReview = menuBar()->addMenu(QStringLiteral("Begin Review"));
     beginReview->setObjectName(QStringLiteral("BeginReview"));
     QMenu* order = beginReview->addMenu(QStringLiteral("Order"));
     order->setObjectName(QStringLiteral("Order"));
-    order->addAction(sequentialAct_);
+    add(order, "Sequential", QStringLiteral("Sequential"), QKeySequence(Qt::CTRL | Qt::Key_S),
+        drillStep(&drill::Drill::Sequential));
     order->addSeparator()->setObjectName(QStringLiteral("break3"));
-    order->addAction(randomAct_);
+    add(order, "Random", QStringLiteral("Random"), QKeySequence(Qt::CTRL | Qt::Key_R),
+        drillStep(&drill::Drill::Random));
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
     help->setObjectName(QStringLiteral("Help"));
-    help->addAction(donateAct_);
+    add(help, "Donate", QStringLiteral("Make A Donation"), QKeySequence(),
+        &TavrinOpsLimits::donateTriggered);
     help->addSeparator()->setObjectName(QStringLiteral("break1"));
-    help->addAction(aboutAct_);
-}
-
-QString TavrinOpsLimits::aboutText() {
-    return QStringList{QStringLiteral("CREATED BY:"), QStringLiteral(TAVRIN_AUTHOR_NAME),
-                       QStringLiteral("DATA CURRENT AS OF MARCH 2006"),
-                       QStringLiteral(TAVRIN_AUTHOR_CONTACT)}
-        .join(QLatin1Char('\n'));
+    add(help, "About", QStringLiteral("About"), QKeySequence(), &TavrinOpsLimits::aboutTriggered);
 }
 
 // The visible review button takes the keyboard focus, so Space or Enter steps
@@ -213,37 +198,20 @@ void TavrinOpsLimits::focusReviewButton() {
         centralWidget()->setFocus();
 }
 
-void TavrinOpsLimits::sequentialTriggered() {
-    drill_->Sequential();
+// Every review command and click ends with the focus on the review button.
+void TavrinOpsLimits::runDrill(void (drill::Drill::*step)()) {
+    ((*drill_).*step)();
     focusReviewButton();
 }
 
-void TavrinOpsLimits::randomTriggered() {
-    drill_->Random();
-    focusReviewButton();
-}
-
-void TavrinOpsLimits::fileResetTriggered() {
-    drill_->FileReset();
-    focusReviewButton();
-}
-
-void TavrinOpsLimits::cmdSeqClicked() {
-    drill_->cmdSeqClick();
-    focusReviewButton();
-}
-
-void TavrinOpsLimits::cmdRandClicked() {
-    drill_->cmdRandClick();
-    focusReviewButton();
-}
-
-void TavrinOpsLimits::exitTriggered() {
-    QApplication::quit();
-}
-
+// Four lines joined by single line feeds, under an empty title.
 void TavrinOpsLimits::aboutTriggered() {
-    QMessageBox box(QMessageBox::Information, QString(), aboutText(), QMessageBox::Ok, this);
+    const QString text =
+        QStringList{QStringLiteral("CREATED BY:"), QStringLiteral(TAVRIN_AUTHOR_NAME),
+                    QStringLiteral("DATA CURRENT AS OF MARCH 2006"),
+                    QStringLiteral(TAVRIN_AUTHOR_CONTACT)}
+            .join(QLatin1Char('\n'));
+    QMessageBox box(QMessageBox::Information, QString(), text, QMessageBox::Ok, this);
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }

@@ -14,7 +14,6 @@
 #include <QMainWindow>
 #include <memory>
 
-class QAction;
 class QLabel;
 class QPushButton;
 class WidgetForm;
@@ -26,34 +25,16 @@ public:
     explicit TavrinOpsLimits(QWidget* parent = nullptr);
     ~TavrinOpsLimits() override;
 
-    // The four lines of the information box, joined by single line feeds.
-    static QString aboutText();
-
-private slots:
-    void sequentialTriggered();
-    void randomTriggered();
-    void fileResetTriggered();
-    void exitTriggered();
-    void aboutTriggered();
-    void donateTriggered();
-    void cmdSeqClicked();
-    void cmdRandClicked();
-
 private:
     void createElements();
-    void createActions();
     void createMenus();
+    void runDrill(void (drill::Drill::*step)());
     void focusReviewButton();
+    void aboutTriggered();
+    void donateTriggered();
 
     QPushButton* cmdSeq_ = nullptr;
     QPushButton* cmdRand_ = nullptr;
-
-    QAction* fileResetAct_ = nullptr;
-    QAction* exitAct_ = nullptr;
-    QAction* sequentialAct_ = nullptr;
-    QAction* randomAct_ = nullptr;
-    QAction* donateAct_ = nullptr;
-    QAction* aboutAct_ = nullptr;
 
     drill::ClockRandom random_;
     std::unique_ptr<WidgetForm> form_;
