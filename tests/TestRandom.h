@@ -5,27 +5,20 @@
 #include <deque>
 #include <random>
 
-// A generator for tests: plays scripted values first, then a fixed-seed
-// engine, and counts reseeds and draws. Reseeding does not change the
-// sequence, so every run draws the same numbers.
+// Plays scripted values, then a fixed-seed engine whose sequence reseeding
+// does not change; counts reseeds and draws.
 class TestRandom final : public drill::RandomSource {
 public:
-    explicit TestRandom(unsigned seed = 20060301)
-        : engine_(seed) {}
-
-    // The value that makes a draw give item n.
-    static float ValueFor(int n) { return (static_cast<float>(n) - 0.5f) / 204.0f; }
-
+    static float ValueFor(int item) { return (static_cast<float>(item) - 0.5f) / 204.0f; }
     void script(float value) { scripted_.push_back(value); }
     void reseed() override { ++reseeds; }
     float next() override {
         ++draws;
-        if (!scripted_.empty()) {
-            const float value = scripted_.front();
-            scripted_.pop_front();
-            return value;
-        }
-        return static_cast<float>(engine_() >> 8) * 0x1p-24f;
+        if (scripted_.empty())
+            return static_cast<float>(engine_() >> 8) * 0x1p-24f;
+        const float value = scripted_.front();
+        scripted_.pop_front();
+        return value;
     }
 
     int reseeds = 0;
@@ -33,5 +26,5 @@ public:
 
 private:
     std::deque<float> scripted_;
-    std::mt19937 engine_;
+    std::mt19937 engine_{20060301};
 };
