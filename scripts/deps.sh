@@ -22,6 +22,8 @@ need_packages() {
 }
 
 BUILD_PACKAGES=(cmake ninja-build g++ libgtest-dev libbenchmark-dev qt6-base-dev libx11-dev fonts-liberation2)
-# What the packaging tests use: desktop and AppStream validators, dpkg's
-# library scan for the .deb, and mingw's resource compiler.
-TEST_PACKAGES=(desktop-file-utils appstream dpkg-dev binutils-mingw-w64-x86-64)
+# What the packaging and desktop tests use: desktop and AppStream validators,
+# dpkg's library scan for the .deb, mingw's resource compiler, and a virtual
+# screen with a small window manager and the X tools that read its windows.
+TEST_PACKAGES=(desktop-file-utils appstream dpkg-dev binutils-mingw-w64-x86-64
+               xvfb xauth openbox xdotool x11-utils)

@@ -1,11 +1,15 @@
 #include "BuildConfig.h"
+#include "Startup.h"
 #include "TavrinOpsLimits.h"
 
 #include <QApplication>
-#include <QScreen>
+#include <optional>
 
 int main(int argc, char* argv[]) {
+    std::optional<startup::DisplayGuard> guard(std::in_place);
     QApplication app(argc, argv);
+    guard.reset();
+
     QApplication::setApplicationName(QStringLiteral("TAVRIN OPS LIMITS"));
     QApplication::setApplicationDisplayName(QStringLiteral("TAVRIN OPS LIMITS"));
     QApplication::setApplicationVersion(QStringLiteral(TAVRIN_VERSION));
@@ -14,7 +18,7 @@ int main(int argc, char* argv[]) {
 
     TavrinOpsLimits window;
     window.adjustSize();
-    window.move(window.screen()->availableGeometry().center() - window.rect().center());
+    startup::PlaceOnScreen(window);
     window.show();
     return QApplication::exec();
 }

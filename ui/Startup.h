@@ -1,0 +1,34 @@
+// What main() does around the window that the toolkit leaves to us: where the
+// window opens, and a plain word when there is no display to open it on.
+#pragma once
+
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+
+class QWidget;
+
+namespace startup {
+
+// Top-left corner for a window frame of the given size: centred in the
+// screen's available area, but never left of or above it, so that a window
+// larger than the screen keeps its title bar and menu bar reachable.
+QPoint FramePosition(QSize frame, QRect available);
+
+// Moves the window to FramePosition on the screen it opens on. Wayland
+// places windows itself; there this does nothing.
+void PlaceOnScreen(QWidget& window);
+
+// While alive, Qt's messages are held back; if the platform cannot be
+// started (no display, or one that refuses the connection), one line says so
+// and the process ends with status 1 instead of an abort. Messages held
+// while the start succeeded are passed on when the guard ends.
+class DisplayGuard {
+public:
+    DisplayGuard();
+    ~DisplayGuard();
+    DisplayGuard(const DisplayGuard&) = delete;
+    DisplayGuard& operator=(const DisplayGuard&) = delete;
+};
+
+} // namespace startup
