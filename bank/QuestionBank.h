@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The TAVRIN OPS LIMITS developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The three lookups of the question bank. They hold no state and never fail:
 // a key that names no item gives an empty result, which callers show as empty
 // text.

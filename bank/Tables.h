@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The TAVRIN OPS LIMITS developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The fixed subject matter of the trainer: 204 limits in 33 sections.
 // Texts stand letter for letter as the operator wrote them, typos and two
 // trailing blanks (items 48 and 99) included; the static_asserts in

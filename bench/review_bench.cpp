@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The TAVRIN OPS LIMITS developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Whole reviews on the in-memory form: 408 clicks each, the random one with
 // about 1,203 draws and a clock reseed per pick.
 #include "Drill.h"

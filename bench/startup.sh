@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The TAVRIN OPS LIMITS developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Start-up time and peak memory of the program against an empty Qt window,
 # both under a virtual X display. Usage: bench/startup.sh [RUNS] (default 21)
 set -euo pipefail

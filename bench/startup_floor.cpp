@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The TAVRIN OPS LIMITS developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The floor for the start-up benchmark: an empty Qt main window of the
 // program's size with a three-menu bar, and nothing else.
 #include <QApplication>

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The TAVRIN OPS LIMITS developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Start-up benchmark: starts each program in turn on the X display, times it
 // from fork until its first top-level window is mapped, lets it settle, ends
 // it and reads its peak resident memory. Prints medians and their ratio.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The TAVRIN OPS LIMITS developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The review keeps no member state: its whole progress lives in named
 // elements of the window and is read back from them on every step.
 //

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The TAVRIN OPS LIMITS developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Sourced by run.sh and test.sh: installs the Debian packages that are
 # missing, or says how to when not root.
 
@@ -23,7 +27,8 @@ need_packages() {
 
 BUILD_PACKAGES=(cmake ninja-build g++ libgtest-dev libbenchmark-dev qt6-base-dev libx11-dev fonts-liberation2)
 # What the packaging and desktop tests use: desktop and AppStream validators,
-# dpkg's library scan for the .deb, mingw's resource compiler, and a virtual
+# dpkg's library scan for the .deb, mingw's resource compiler, the package,
+# licence and manual page checkers, and a virtual
 # screen with a small window manager and the X tools that read its windows.
 TEST_PACKAGES=(desktop-file-utils appstream dpkg-dev binutils-mingw-w64-x86-64
-               xvfb xauth openbox xdotool x11-utils)
+               lintian reuse man-db xvfb xauth openbox xdotool x11-utils)

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The TAVRIN OPS LIMITS developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the program if needed and launches it.
 set -euo pipefail
 cd "$(dirname "$0")/.."

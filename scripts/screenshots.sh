@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The TAVRIN OPS LIMITS developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Takes the README's screenshots of the real window under a virtual X
 # display: the idle window, and a review step with a long answer.
 # Usage: scripts/screenshots.sh [scale]   (QT_SCALE_FACTOR, default 1)

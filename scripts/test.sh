@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The TAVRIN OPS LIMITS developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds and runs every test, in the optimised and in the sanitizer build.
 # The window tests run headless (QT_QPA_PLATFORM=offscreen, set by the presets).
 set -euo pipefail

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The TAVRIN OPS LIMITS developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What main() does around the window that the toolkit leaves to us: where the
 // window opens, and a plain word when there is no display to open it on.
 #pragma once

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The TAVRIN OPS LIMITS developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program's one window. It creates the named elements, the menu bar and
 // its shortcuts, and hands every review command and click to the Drill:
 //

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The TAVRIN OPS LIMITS developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Started where there is no display, or one that refuses the connection, the
 # program says so in one line and exits with status 1 (no abort, no core).
 set -uo pipefail

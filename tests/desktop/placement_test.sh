@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The TAVRIN OPS LIMITS developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Where the program's window opens, as a window manager frames it: centred on
 # a screen that holds it, and with its frame's top-left corner (title bar and
 # menu bar) on the screen when the screen is smaller than the window.

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The TAVRIN OPS LIMITS developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # cpack builds a .deb that declares its Qt dependencies, carries the desktop
 # files, and installs and removes cleanly. It is installed into a private
 # dpkg root, never into the machine's own package database.
@@ -16,11 +21,17 @@ for dependency in libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins; do
     grep -q "$dependency" <<<"$depends" || { echo "Depends lacks $dependency: $depends"; exit 1; }
 done
 
+# What a distribution's checker says: no error, no warning.
+tags=$(lintian --no-tag-display-limit "$deb" 2>/dev/null | grep -E '^(E|W):' || true)
+[ -z "$tags" ] || { echo "lintian:"; echo "$tags"; exit 1; }
+
 contents=$(dpkg-deb -c "$deb" | awk '{print $6}')
 for file in ./usr/bin/tavrin-ops-limits ./usr/share/applications/org.tavrin.OpsLimits.desktop \
             ./usr/share/metainfo/org.tavrin.OpsLimits.metainfo.xml \
             ./usr/share/icons/hicolor/32x32/apps/org.tavrin.OpsLimits.png \
-            ./usr/share/icons/hicolor/scalable/apps/org.tavrin.OpsLimits.svg; do
+            ./usr/share/icons/hicolor/scalable/apps/org.tavrin.OpsLimits.svg \
+            ./usr/share/man/man1/tavrin-ops-limits.1.gz \
+            ./usr/share/doc/tavrin-ops-limits/copyright ./usr/share/doc/tavrin-ops-limits/changelog.gz; do
     grep -qx "$file" <<<"$contents" || { echo "package lacks $file"; exit 1; }
 done
 

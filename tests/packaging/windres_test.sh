@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The TAVRIN OPS LIMITS developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The Windows version record compiles with mingw's windres, and the compiled
 # resource holds the version numbers and the six strings of table 040904B0.
 set -euo pipefail

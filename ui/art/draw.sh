@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The TAVRIN OPS LIMITS developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Draws the window's picture and the program's icon from the SVG sources
 # here into ../resources. Needs rsvg-convert (librsvg2-bin) and ImageMagick;
 # the results are committed, so a build needs neither.
