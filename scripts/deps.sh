@@ -28,7 +28,9 @@ need_packages() {
 BUILD_PACKAGES=(cmake ninja-build g++ libgtest-dev libbenchmark-dev qt6-base-dev libx11-dev fonts-liberation2)
 # What the packaging and desktop tests use: desktop and AppStream validators,
 # dpkg's library scan for the .deb, mingw's resource compiler, the package,
-# licence and manual page checkers, and a virtual
-# screen with a small window manager and the X tools that read its windows.
+# licence and manual page checkers, a virtual X screen with a small window
+# manager and the X tools that read its windows, and a headless Wayland
+# compositor with Qt's Wayland plugin.
 TEST_PACKAGES=(desktop-file-utils appstream dpkg-dev binutils-mingw-w64-x86-64
-               lintian reuse man-db xvfb xauth openbox xdotool x11-utils)
+               lintian reuse man-db xvfb xauth openbox xdotool x11-utils
+               weston qt6-wayland)

@@ -6,20 +6,26 @@
 
 # Takes the README's screenshots of the real window under a virtual X
 # display: the idle window, and a review step with a long answer.
-# Usage: scripts/screenshots.sh [scale]   (QT_SCALE_FACTOR, default 1)
+# Usage: scripts/screenshots.sh [scale] [dark]
+#   scale: QT_SCALE_FACTOR, default 1; dark: GNOME's dark theme through Qt's
+#   GTK platform theme.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 if [ "${1:-}" != --inside-xvfb ]; then
     . scripts/deps.sh
-    need_packages "${BUILD_PACKAGES[@]}" xvfb xauth xdotool imagemagick
+    need_packages "${BUILD_PACKAGES[@]}" xvfb xauth xdotool imagemagick qt6-gtk-platformtheme
     cmake --preset default >/dev/null
     cmake --build --preset default --target tavrin-ops-limits
-    exec xvfb-run -a -s "-screen 0 1280x800x24" "$0" --inside-xvfb "${1:-1}"
+    exec xvfb-run -a -s "-screen 0 1280x800x24" "$0" --inside-xvfb "${1:-1}" "${2:-}"
 fi
 
 scale=$2
 suffix=$([ "$scale" = 1 ] && echo "" || echo "-x$scale")
+if [ "${3:-}" = dark ]; then
+    export QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=Adwaita:dark
+    suffix=$suffix-dark
+fi
 out=docs/screenshots
 mkdir -p "$out"
 
@@ -34,10 +40,10 @@ for _ in $(seq 50); do
 done
 sleep 0.5
 xdotool windowfocus --sync "$window"
-import -window "$window" "$out/idle$suffix.png"
+[[ $suffix == *dark ]] || import -window "$window" "$out/idle$suffix.png"
 xdotool key ctrl+s
 # Item 103 has the longest answer: 205 steps reach its question, one more its answer.
 xdotool key --delay 2 --repeat 206 space
 sleep 0.5
 import -window "$window" "$out/review$suffix.png"
-echo "Wrote $out/idle$suffix.png and $out/review$suffix.png"
+echo "Wrote the screenshots of $out/*$suffix.png"

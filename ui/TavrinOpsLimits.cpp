@@ -4,6 +4,7 @@
 
 #include "TavrinOpsLimits.h"
 
+#include "Accessibility.h"
 #include "BuildConfig.h"
 #include "WidgetForm.h"
 
@@ -16,7 +17,10 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QShortcut>
 #include <QUrl>
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -37,19 +41,63 @@ QFont ElementFont(const QString& face, qreal points, QFont::Weight weight, bool 
     return font;
 }
 
+// The designed text colour of a label, kept for recolouring on a palette change.
+constexpr const char* kDesignedColour = "designedColour";
+
+// WCAG 2 relative luminance and contrast ratio.
+double Luminance(const QColor& colour) {
+    const auto channel = [](float c) {
+        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(colour.redF()) + 0.7152 * channel(colour.greenF()) +
+           0.0722 * channel(colour.blueF());
+}
+
+double Contrast(const QColor& a, const QColor& b) {
+    const auto [dark, light] = std::minmax({Luminance(a), Luminance(b)});
+    return (light + 0.05) / (dark + 0.05);
+}
+
+// The designed colours were chosen for a light window. On a dark one (its
+// background darker than its text), the same hue, lightened until it reads
+// at 4.5:1.
+QColor ReadableOn(const QColor& designed, const QPalette& palette) {
+    const QColor background = palette.color(QPalette::Window);
+    if (background.lightnessF() >= palette.color(QPalette::WindowText).lightnessF())
+        return designed;
+    QColor colour = designed;
+    for (float lightness = designed.lightnessF();
+         Contrast(colour, background) < 4.5 && lightness < 1.0f;) {
+        lightness = std::min(1.0f, lightness + 0.02f);
+        colour = QColor::fromHslF(designed.hslHueF(), designed.hslSaturationF(), lightness);
+    }
+    return colour;
+}
+
+// A label that the program may give the keyboard focus, so that a screen
+// reader speaks it. A QLabel that can take the focus otherwise switches to its
+// text-selection machinery, which lays the text out a pixel lower: a change a
+// sighted user should not see. So its focus policy stays NoFocus (no click
+// or Tab reaches it either) and focus events leave the label as it is.
+class SpokenLabel : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void focusInEvent(QFocusEvent* event) override { QWidget::focusInEvent(event); }
+    void focusOutEvent(QFocusEvent* event) override { QWidget::focusOutEvent(event); }
+};
+
 QLabel* MakeLabel(QWidget* parent, const char* name, const QRect& rect, const QFont& font,
                   Qt::Alignment alignment, const QColor& color = QColor()) {
-    auto* label = new QLabel(parent);
+    auto* label = new SpokenLabel(parent);
     label->setObjectName(QLatin1String(name));
     label->setGeometry(rect);
     label->setFont(font);
     label->setAlignment(alignment);
     label->setTextFormat(Qt::PlainText); // "<3.1 inches Hg" is not markup
-    if (color.isValid()) {
-        QPalette palette = label->palette();
-        palette.setColor(QPalette::WindowText, color);
-        label->setPalette(palette);
-    }
+    if (color.isValid())
+        label->setProperty(kDesignedColour, color);
     label->hide();
     return label;
 }
@@ -62,6 +110,7 @@ QLineEdit* MakeStateField(QWidget* parent, const char* name, const QRect& rect, 
     field->setReadOnly(true);
     field->setFocusPolicy(Qt::NoFocus);
     field->hide();
+    accessibility::Conceal(*field);
     return field;
 }
 
@@ -71,7 +120,9 @@ QPushButton* MakeReviewButton(QWidget* parent, const char* name) {
     button->setGeometry(0, 104, 481, 54);
     button->setFont(ElementFont(QStringLiteral("Arial Black"), 36, QFont::Black));
     button->setFocusPolicy(Qt::StrongFocus);
-    button->setAutoDefault(true); // Enter steps the review as well as Space
+    // Drawn as the default button: the one that Space and Enter press, wherever
+    // the focus is (see the window-wide shortcuts).
+    button->setDefault(true);
     button->hide();
     return button;
 }
@@ -105,7 +156,7 @@ void TavrinOpsLimits::createElements() {
     client->setFixedSize(kClientSize);
     setCentralWidget(client);
 
-    auto* picture = new QLabel(client);
+    auto* picture = picture_ = new QLabel(client);
     picture->setObjectName(QStringLiteral("Picture1"));
     picture->setGeometry(0, 0, 481, 257);
     picture->setAlignment(Qt::AlignLeft | Qt::AlignTop); // unscaled; the box clips the bottom
@@ -123,6 +174,7 @@ void TavrinOpsLimits::createElements() {
     for (int row = 0; row < drill::kRandomListRows; ++row)
         randomList->addItem(QString::number(row));
     randomList->hide();
+    accessibility::Conceal(*randomList);
 
     cmdRand_ = MakeReviewButton(client, "cmdRand");
     MakeStateField(client, "txtSQA", {184, 240, 41, 19}, "S Q A");
@@ -134,9 +186,13 @@ void TavrinOpsLimits::createElements() {
     const QFont small = ElementFont(sansSerif, 8.25, QFont::Bold);
     const QFont text = ElementFont(sansSerif, 12, QFont::Bold);
     const QColor green(0, 128, 0);
-    MakeLabel(client, "lblOf204", {32, 240, 49, 17}, small, Qt::AlignLeft | Qt::AlignVCenter)
-        ->setText(QStringLiteral("OF 204"));
+    QLabel* of204 =
+        MakeLabel(client, "lblOf204", {32, 240, 49, 17}, small, Qt::AlignLeft | Qt::AlignVCenter);
+    of204->setText(QStringLiteral("OF 204"));
+    accessibility::Conceal(*of204); // lblCounter speaks "12 OF 204"
     MakeLabel(client, "lblCounter", {0, 240, 25, 17}, small, Qt::AlignRight | Qt::AlignVCenter);
+    // The question and answer labels are given the focus when their text is
+    // new (WidgetForm), so that a screen reader speaks it.
     MakeLabel(client, "lblAnswer", {0, 192, 481, 41}, text, Qt::AlignCenter, green)
         ->setWordWrap(true);
     MakeLabel(client, "lblQuestion", {0, 56, 481, 41}, text, Qt::AlignCenter, green)
@@ -150,6 +206,44 @@ void TavrinOpsLimits::createElements() {
     connect(cmdSeq_, &QPushButton::clicked, this, [this] { runDrill(&drill::Drill::cmdSeqClick); });
     connect(cmdRand_, &QPushButton::clicked, this,
             [this] { runDrill(&drill::Drill::cmdRandClick); });
+
+    // Space and Enter step the review wherever the focus is in the window,
+    // also on the label that a screen reader has just read.
+    for (const int key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
+        auto* step = new QShortcut(QKeySequence(key), this);
+        step->setAutoRepeat(false);
+        connect(step, &QShortcut::activated, this, [this] {
+            if (QPushButton* button = visibleReviewButton())
+                button->click();
+        });
+    }
+    recolour();
+}
+
+QPushButton* TavrinOpsLimits::visibleReviewButton() const {
+    for (QPushButton* button : {cmdSeq_, cmdRand_})
+        if (button->isVisibleTo(this))
+            return button;
+    return nullptr;
+}
+
+void TavrinOpsLimits::recolour() {
+    for (QLabel* label : findChildren<QLabel*>()) {
+        const QVariant designed = label->property(kDesignedColour);
+        if (!designed.isValid())
+            continue;
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText,
+                         ReadableOn(designed.value<QColor>(), this->palette()));
+        label->setPalette(palette);
+    }
+}
+
+// A desktop switching between light and dark themes while the program runs.
+void TavrinOpsLimits::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange)
+        recolour();
 }
 
 // Menus and their commands; the shortcuts run a command without opening a menu.
@@ -191,21 +285,17 @@ void TavrinOpsLimits::createMenus() {
     add(help, "About", QStringLiteral("About"), QKeySequence(), &TavrinOpsLimits::aboutTriggered);
 }
 
-// The visible review button takes the keyboard focus, so Space or Enter steps
-// the review; with no review running the window keeps it.
-void TavrinOpsLimits::focusReviewButton() {
-    if (cmdSeq_->isVisibleTo(this))
-        cmdSeq_->setFocus();
-    else if (cmdRand_->isVisibleTo(this))
-        cmdRand_->setFocus();
-    else
-        centralWidget()->setFocus();
-}
-
-// Every review command and click ends with the focus on the review button.
+// Where the focus goes after a review command or click, so that a screen
+// reader speaks what changed: the label with the new question or answer has
+// taken it already (WidgetForm); a new review focuses its START button, and
+// the idle window its picture, which says what to do.
 void TavrinOpsLimits::runDrill(void (drill::Drill::*step)()) {
     ((*drill_).*step)();
-    focusReviewButton();
+    QPushButton* button = visibleReviewButton();
+    if (!button)
+        picture_->setFocus(Qt::OtherFocusReason);
+    else if (button->text() == QLatin1String(drill::kStartCaption))
+        button->setFocus(Qt::OtherFocusReason);
 }
 
 // Four lines joined by single line feeds, under an empty title.

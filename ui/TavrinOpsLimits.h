@@ -33,10 +33,13 @@ private:
     void createElements();
     void createMenus();
     void runDrill(void (drill::Drill::*step)());
-    void focusReviewButton();
+    QPushButton* visibleReviewButton() const;
+    void recolour();
+    void changeEvent(QEvent* event) override;
     void aboutTriggered();
     void donateTriggered();
 
+    QLabel* picture_ = nullptr;
     QPushButton* cmdSeq_ = nullptr;
     QPushButton* cmdRand_ = nullptr;
 

@@ -48,17 +48,43 @@ void WidgetForm::setText(drill::Element element, std::string_view text) {
     QWidget* w = widget(element);
     const QString value = ToQString(text);
     if (auto* label = qobject_cast<QLabel*>(w)) {
-        label->setText(value);
-        // A screen reader reads the counter with its fixed tail, "12 OF 204".
-        if (element == drill::Element::lblCounter) {
-            const auto* of204 = qobject_cast<QLabel*>(widget(drill::Element::lblOf204));
-            label->setAccessibleName(value.isEmpty() ? QString()
-                                                     : value + QLatin1Char(' ') + of204->text());
-        }
+        setLabelText(element, *label, value);
     } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
         button->setText(value);
     } else if (auto* field = qobject_cast<QLineEdit*>(w)) {
         field->setText(value);
+    }
+}
+
+// Besides the caption, what a screen reader needs: it speaks what the focused
+// object says, so the label that receives a question or an answer takes the
+// focus, and a new section's title is spoken with its first question.
+void WidgetForm::setLabelText(drill::Element element, QLabel& label, const QString& value) {
+    using drill::Element;
+    if (element == Element::lblTitle && !value.isEmpty() && value != label.text())
+        titleToSpeak_ = value;
+    label.setText(value);
+    switch (element) {
+    case Element::lblCounter: {
+        // Read as a whole, "12 OF 204"; lblOf204 itself is not exposed.
+        const auto* of204 = qobject_cast<QLabel*>(widget(Element::lblOf204));
+        label.setAccessibleName(value.isEmpty() ? QString()
+                                                : value + QLatin1Char(' ') + of204->text());
+        break;
+    }
+    case Element::lblQuestion:
+        label.setAccessibleName(value.isEmpty() || titleToSpeak_.isEmpty()
+                                    ? QString()
+                                    : titleToSpeak_ + QStringLiteral(". ") + value);
+        if (!value.isEmpty())
+            titleToSpeak_.clear();
+        [[fallthrough]];
+    case Element::lblAnswer:
+        if (!value.isEmpty())
+            label.setFocus(Qt::OtherFocusReason);
+        break;
+    default:
+        break;
     }
 }
 

@@ -6,8 +6,10 @@
 
 #include "Form.h"
 
+#include <QString>
 #include <array>
 
+class QLabel;
 class QListWidget;
 class QWidget;
 
@@ -28,8 +30,10 @@ public:
 
 private:
     QWidget* widget(drill::Element element) const;
+    void setLabelText(drill::Element element, QLabel& label, const QString& value);
 
     QWidget& window_;
     std::array<QWidget*, drill::kElements.size()> widgets_{};
     QListWidget* randomList_ = nullptr;
+    QString titleToSpeak_; // a new section's title, spoken with its first question
 };

@@ -15,7 +15,6 @@ int main(int argc, char* argv[]) {
     guard.reset();
 
     QApplication::setApplicationName(QStringLiteral("TAVRIN OPS LIMITS"));
-    QApplication::setApplicationDisplayName(QStringLiteral("TAVRIN OPS LIMITS"));
     QApplication::setApplicationVersion(QStringLiteral(TAVRIN_VERSION));
     QApplication::setOrganizationName(QStringLiteral(TAVRIN_AUTHOR_NAME));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.tavrin.OpsLimits"));
