@@ -125,7 +125,6 @@ private slots:
     }
 
     void startUpShowsOnlyThePicture() {
-        QCOMPARE(window->windowTitle(), QString("TAVRIN OPS LIMITS"));
         QCOMPARE(snapshot(), QString("asked=0 Picture1=/1 lblTitle=/0 lblQuestion=/0 lblAnswer=/0 "
                                      "lblCounter=/0 cmdSeq=/0 cmdRand=/0 txtSQA=S Q A/0 "
                                      "txtQuestion=Q #/0 txtCounter=Count/0"));
@@ -252,9 +251,6 @@ private slots:
             QCOMPARE(background, QColor(50, 50, 50));
             QVERIFY2(Contrast(text, background) >= 4.5, name);
         }
-        // The same hues, only lighter.
-        QCOMPARE(backgroundAndText("lblTitle").second.hue(), QColor(0, 0, 192).hue());
-        QCOMPARE(backgroundAndText("lblAnswer").second.hue(), QColor(0, 128, 0).hue());
     }
 
     // Thousands of commands and clicks in any order, shortcuts included;
