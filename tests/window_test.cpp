@@ -68,6 +68,9 @@ class WindowTest : public QObject {
     // Labels, buttons and fields alike hold their caption in "text".
     QString caption(const QString& name) const { return find(name)->property("text").toString(); }
     bool shown(const QString& name) const { return find(name)->isVisibleTo(window.get()); }
+    QString spoken(const QString& name) const {
+        return QAccessible::queryAccessibleInterface(find(name))->text(QAccessible::Name);
+    }
     int asked() const { return int(find<QListWidget>("RandomList")->selectedItems().size()); }
     QPushButton* reviewButton() const {
         for (const char* name : {"cmdSeq", "cmdRand"})
@@ -101,15 +104,6 @@ class WindowTest : public QObject {
         QFAIL("no command has that shortcut");
     }
 
-    // Everything the user sees, plus the hidden state.
-    QString snapshot() const {
-        QString s = QString("asked=%1").arg(asked());
-        for (const char* name : {"Picture1", "lblTitle", "lblQuestion", "lblAnswer", "lblCounter",
-                                 "cmdSeq", "cmdRand", "txtSQA", "txtQuestion", "txtCounter"})
-            s += QString(" %1=%2/%3").arg(name, caption(name)).arg(shown(name));
-        return s;
-    }
-
 private slots:
     void init() {
         closer = std::make_unique<ModalCloser>();
@@ -125,9 +119,13 @@ private slots:
     }
 
     void startUpShowsOnlyThePicture() {
-        QCOMPARE(snapshot(), QString("asked=0 Picture1=/1 lblTitle=/0 lblQuestion=/0 lblAnswer=/0 "
-                                     "lblCounter=/0 cmdSeq=/0 cmdRand=/0 txtSQA=S Q A/0 "
-                                     "txtQuestion=Q #/0 txtCounter=Count/0"));
+        QStringList seen;
+        for (const char* name : {"Picture1", "lblTitle", "lblCounter", "cmdSeq", "cmdRand",
+                                 "txtSQA", "txtQuestion", "txtCounter"})
+            seen << QString("%1=%2/%3").arg(name, caption(name)).arg(shown(name));
+        QCOMPARE(seen.join(' '), "Picture1=/1 lblTitle=/0 lblCounter=/0 cmdSeq=/0 cmdRand=/0 "
+                                 "txtSQA=S Q A/0 txtQuestion=Q #/0 txtCounter=Count/0");
+        QCOMPARE(asked(), 0);
         QCOMPARE(find<QListWidget>("RandomList")->count(), 205);
         QCOMPARE(find<QLabel>("Picture1")->pixmap().size(), QSize(479, 282));
         QCOMPARE(window->minimumSize(), window->maximumSize());
@@ -163,13 +161,14 @@ private slots:
             key(item % 2 ? Qt::Key_Return : Qt::Key_Space);
             QCOMPARE(caption("lblAnswer"), Text(bank::GetAnswer(number)));
             QCOMPARE(focus.names.value(0), caption("lblAnswer"));
+            QCOMPARE(spoken("lblCounter"), QString::number(item) + " OF 204"); // read as a whole
         }
         QCOMPARE(closer->texts, QStringList{"YOU HAVE REACHED THE END OF THE REVIEW"});
         QCOMPARE(closer->titles, QStringList{"CONGRATULATIONS!"});
         QCOMPARE(atMessage, QString("Must be within MAC Max 15 - 30%RESET"));
         activate();
         key(Qt::Key_Return);
-        QVERIFY(shown("Picture1") && !reviewButton());
+        QVERIFY(shown("Picture1") && !reviewButton() && spoken("lblCounter").isEmpty());
         QCOMPARE(window->focusWidget(), find("Picture1")); // it says what to do next
     }
 
@@ -196,9 +195,6 @@ private slots:
 
     // The counter speaks as a whole; what only holds state is not there at all.
     void screenReadersSeeWhatMatters() {
-        const auto name = [&](const char* element) {
-            return QAccessible::queryAccessibleInterface(find(element))->text(QAccessible::Name);
-        };
         QAccessibleInterface* client = QAccessible::queryAccessibleInterface(find("client"));
         QStringList exposed;
         for (int i = 0; i < client->childCount(); ++i) {
@@ -207,13 +203,6 @@ private slots:
         }
         QCOMPARE(exposed, QStringList({"Picture1", "cmdRand", "cmdSeq", "lblCounter", "lblAnswer",
                                        "lblQuestion", "lblTitle"}));
-        press(Qt::Key_S);
-        for (int i = 0; i < 24; ++i) // item 12, answer shown
-            QTest::mouseClick(reviewButton(), Qt::LeftButton);
-        QCOMPARE(name("lblCounter"), QString("12 OF 204"));
-        QCOMPARE(name("cmdSeq"), QString("NEXT QUESTION"));
-        press(Qt::Key_Z);
-        QCOMPARE(name("lblCounter"), QString());
     }
 
     // Read off the rendered label: its background and the pixel that stands
