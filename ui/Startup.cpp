@@ -6,7 +6,6 @@
 
 #include <QGuiApplication>
 #include <QScreen>
-#include <QStringList>
 #include <QWidget>
 #include <algorithm>
 #include <cstdio>
@@ -15,17 +14,15 @@
 
 namespace startup {
 
-QPoint FramePosition(QSize frame, QRect available) {
-    const QPoint centred = available.center() - QRect(QPoint(), frame).center();
-    return {std::max(centred.x(), available.left()), std::max(centred.y(), available.top())};
-}
-
 void PlaceOnScreen(QWidget& window) {
     if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
         return;
     // Before the first show the frame's margins are unknown; move() places
     // the frame's top-left corner, so the title bar stays on the screen.
-    window.move(FramePosition(window.frameGeometry().size(), window.screen()->availableGeometry()));
+    const QRect available = window.screen()->availableGeometry();
+    const QPoint centred =
+        available.center() - QRect(QPoint(), window.frameGeometry().size()).center();
+    window.move(std::max(centred.x(), available.left()), std::max(centred.y(), available.top()));
 }
 
 namespace {

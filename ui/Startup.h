@@ -6,21 +6,14 @@
 // window opens, and a plain word when there is no display to open it on.
 #pragma once
 
-#include <QPoint>
-#include <QRect>
-#include <QSize>
-
 class QWidget;
 
 namespace startup {
 
-// Top-left corner for a window frame of the given size: centred in the
-// screen's available area, but never left of or above it, so that a window
-// larger than the screen keeps its title bar and menu bar reachable.
-QPoint FramePosition(QSize frame, QRect available);
-
-// Moves the window to FramePosition on the screen it opens on. Wayland
-// places windows itself; there this does nothing.
+// Centres the window in the available area of the screen it opens on, but
+// never lets its top-left corner leave that area, so that a window larger
+// than the screen keeps its title bar and menu bar reachable. Wayland places
+// windows itself; there this does nothing.
 void PlaceOnScreen(QWidget& window);
 
 // While alive, Qt's messages are held back; if the platform cannot be

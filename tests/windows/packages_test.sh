@@ -18,9 +18,10 @@ export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml=
 unset WINEPATH DISPLAY
 fail() { echo "$*"; exit 1; }
 
-(cd "$build" && cpack -B "$work/out" >/dev/null)
-zip=$(ls "$work"/out/*.zip)
-installer=$(ls "$work"/out/*.exe)
+# The packages are made where cpack leaves them, in the build folder.
+(cd "$build" && cpack >/dev/null)
+zip=$(ls "$build"/tavrin-ops-limits-*.zip)
+installer=$(ls "$build"/tavrin-ops-limits-*-windows-x64.exe)
 for package in "$zip" "$installer"; do
     size=$(stat -c %s "$package")
     [ "$size" -lt $((15 * 1024 * 1024)) ] || fail "$(basename "$package") is $size bytes, over 15 MB"
