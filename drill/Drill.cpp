@@ -98,8 +98,7 @@ void Drill::cmdRandClick() {
     case AnswerShown: {
         // Picking first lets an exhausted asked-set leave the window untouched;
         // the draw only touches the asked-set, so the user sees no difference.
-        std::int16_t GetRandomData = 0;
-        const std::optional<std::int16_t> item = GetRandom(GetRandomData);
+        const std::optional<std::int16_t> item = GetRandom();
         if (!item)
             return;
         WriteNumber(Element::txtSQA, QuestionShown);
@@ -149,7 +148,7 @@ void Drill::AnswerStep(Element button, double reviewedSoFar) {
     form_.showMessage(kEndMessage, kEndTitle);
 }
 
-std::optional<std::int16_t> Drill::GetRandom(std::int16_t& GetRandomData) {
+std::optional<std::int16_t> Drill::GetRandom() {
     bool anyLeft = false;
     for (int row = 1; row < kRandomListRows && !anyLeft; ++row)
         anyLeft = !form_.rowSelected(row);
@@ -159,6 +158,7 @@ std::optional<std::int16_t> Drill::GetRandom(std::int16_t& GetRandomData) {
     random_.reseed();
     // Rejection sampling: every draw is uniform over 1 to 204, and draws of
     // items already asked are thrown away.
+    std::int16_t GetRandomData = 0;
     do {
         const double r = random_.next();
         GetRandomData = static_cast<std::int16_t>(std::floor(r * kReviewLength) + 1);

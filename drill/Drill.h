@@ -38,30 +38,21 @@ class Drill {
 public:
     Drill(Form& form, RandomSource& random);
 
-    // Menu commands.
+    // The order commands of the menu.
     void Sequential();
     void Random();
-    void FileReset() { RESET(); }
 
     // Clicks on the review buttons.
     void cmdSeqClick();
     void cmdRandClick();
 
     // Back to the idle look: picture shown, labels and buttons hidden, state 0.
+    // The menu's File > Reset and the click that ends a review.
     void RESET();
 
     // Draws an item not yet asked in this random review, uniformly, and marks
-    // it asked; GetRandomData receives every number drawn. Empty, without a
-    // draw, when every item has been asked.
-    std::optional<std::int16_t> GetRandom(std::int16_t& GetRandomData);
-
-    // Writes the section title of item TitleInput into lblTitle; leaves it as
-    // it was for a number outside 1 to 204.
-    void GetTitle(std::int16_t TitleInput);
-
-    // The bank's texts, empty where no item has the number.
-    static std::string GetQuestion(std::string_view QuestionInput);
-    static std::string GetAnswer(std::string_view AnswerInput);
+    // it asked. Empty, without a draw, when every item has been asked.
+    std::optional<std::int16_t> GetRandom();
 
 private:
     void PrepareReview(Element shownButton, Element hiddenButton, std::string_view firstItem);
@@ -73,6 +64,13 @@ private:
     void WriteNumber(Element element, double value);
     std::string ItemKey() const;
     void ClearAskedSet();
+
+    // Writes the section title of item TitleInput into lblTitle; leaves it as
+    // it was for a number outside 1 to 204.
+    void GetTitle(std::int16_t TitleInput);
+    // The bank's texts, empty where no item has the number.
+    static std::string GetQuestion(std::string_view QuestionInput);
+    static std::string GetAnswer(std::string_view AnswerInput);
 
     Form& form_;
     RandomSource& random_;

@@ -2,16 +2,17 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The review keeps no member state: its whole progress lives in named
-// elements of the window and is read back from them on every step.
+// The review's state is, by design, the texts of the window's named elements:
+// every step reads it back from them and writes it to them, so it is not kept
+// in members, and the names below are the window's own.
 //
 //   menu command or button click -> Drill step -> bank lookups
 //                                      |
 //                                      v
 //                          Form (named elements, message box)
 //
-// Form is all the drill knows of the window. The Qt window implements it
-// with its widgets; MemoryForm implements it in plain memory, so every review
+// Form is all the drill knows of the window. The Qt window and the web page
+// implement it with their widgets; MemoryForm in plain memory, so every review
 // runs the same drill code with or without a display.
 #pragma once
 
@@ -21,9 +22,8 @@
 
 namespace drill {
 
-// The elements that the review reads or writes, named as the window names
-// them. Labels and buttons have a caption, the three hidden fields a text, the
-// picture only a visible flag.
+// The elements that the review reads or writes. Labels and buttons have a
+// caption, the three hidden fields a text, the picture only a visible flag.
 enum class Element {
     Picture1,
     lblTitle,
@@ -38,19 +38,43 @@ enum class Element {
     txtCounter,  // draw count of the random order
 };
 
-inline constexpr std::array kElements{
-    Element::Picture1,   Element::lblTitle,    Element::lblQuestion, Element::lblAnswer,
-    Element::lblCounter, Element::lblOf204,    Element::cmdSeq,      Element::cmdRand,
-    Element::txtSQA,     Element::txtQuestion, Element::txtCounter,
+struct ElementInfo {
+    Element element;
+    std::string_view name;      // the objectName it carries in the window
+    std::string_view startText; // its design-time text
+    bool startsVisible;
 };
 
-// The objectName that the element carries in the window.
+// Every element with its name and its look at start-up, in enum order.
+inline constexpr std::array<ElementInfo, 11> kElements{{
+    {Element::Picture1, "Picture1", "", true},
+    {Element::lblTitle, "lblTitle", "", false},
+    {Element::lblQuestion, "lblQuestion", "", false},
+    {Element::lblAnswer, "lblAnswer", "", false},
+    {Element::lblCounter, "lblCounter", "", false},
+    {Element::lblOf204, "lblOf204", "OF 204", false},
+    {Element::cmdSeq, "cmdSeq", "", false},
+    {Element::cmdRand, "cmdRand", "", false},
+    {Element::txtSQA, "txtSQA", "S Q A", false},
+    {Element::txtQuestion, "txtQuestion", "Q #", false},
+    {Element::txtCounter, "txtCounter", "Count", false},
+}};
+
+constexpr bool ElementsAreInEnumOrder() {
+    for (std::size_t i = 0; i < kElements.size(); ++i)
+        if (static_cast<std::size_t>(kElements[i].element) != i || kElements[i].name.empty())
+            return false;
+    return true;
+}
+static_assert(ElementsAreInEnumOrder(), "kElements must list every Element once, in enum order");
+static_assert(static_cast<std::size_t>(Element::txtCounter) + 1 == kElements.size(),
+              "kElements must end with the last Element");
+
+constexpr const ElementInfo& Info(Element element) {
+    return kElements[static_cast<std::size_t>(element)];
+}
 constexpr std::string_view ElementName(Element element) {
-    constexpr std::array<std::string_view, kElements.size()> names{
-        "Picture1", "lblTitle", "lblQuestion", "lblAnswer",   "lblCounter", "lblOf204",
-        "cmdSeq",   "cmdRand",  "txtSQA",      "txtQuestion", "txtCounter",
-    };
-    return names[static_cast<std::size_t>(element)];
+    return Info(element).name;
 }
 
 // The hidden list box RandomList: rows 0 to 204, row n's selection flag marks

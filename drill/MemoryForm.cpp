@@ -7,11 +7,8 @@
 namespace drill {
 
 MemoryForm::MemoryForm() {
-    slot(Element::Picture1).visible = true;
-    slot(Element::lblOf204).text = "OF 204";
-    slot(Element::txtSQA).text = "S Q A";
-    slot(Element::txtQuestion).text = "Q #";
-    slot(Element::txtCounter).text = "Count";
+    for (const ElementInfo& info : kElements)
+        slot(info.element) = {std::string(info.startText), info.startsVisible};
 }
 
 std::string MemoryForm::text(Element element) const {

@@ -57,8 +57,8 @@ TEST(Review, RandomReviewEndsOnItsLastDrawEvenWhenItem204CameFirst) {
 TEST(Review, ClicksThatCannotStepChangeNothing) {
     const auto state = [](const MemoryForm& form) {
         std::string s;
-        for (const Element e : drill::kElements)
-            s += form.text(e) + (form.isVisible(e) ? "+" : "-");
+        for (const drill::ElementInfo& e : drill::kElements)
+            s += form.text(e.element) + (form.isVisible(e.element) ? "+" : "-");
         for (int row = 0; row < drill::kRandomListRows; ++row)
             s += form.rowSelected(row) ? "1" : "0";
         return s;

@@ -103,9 +103,9 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QRect& rect, const QF
 }
 
 // The hidden fields that hold the review state: never shown, focused or edited.
-QLineEdit* MakeStateField(QWidget* parent, const char* name, const QRect& rect, const char* text) {
-    auto* field = new QLineEdit(QLatin1String(text), parent);
-    field->setObjectName(QLatin1String(name));
+QLineEdit* MakeStateField(QWidget* parent, drill::Element element, const QRect& rect) {
+    auto* field = new QLineEdit(QLatin1String(drill::Info(element).startText), parent);
+    field->setObjectName(QLatin1String(drill::ElementName(element)));
     field->setGeometry(rect);
     field->setReadOnly(true);
     field->setFocusPolicy(Qt::NoFocus);
@@ -177,9 +177,9 @@ void TavrinOpsLimits::createElements() {
     accessibility::Conceal(*randomList);
 
     cmdRand_ = MakeReviewButton(client, "cmdRand");
-    MakeStateField(client, "txtSQA", {184, 240, 41, 19}, "S Q A");
-    MakeStateField(client, "txtQuestion", {136, 240, 41, 19}, "Q #");
-    MakeStateField(client, "txtCounter", {88, 240, 41, 19}, "Count");
+    MakeStateField(client, drill::Element::txtSQA, {184, 240, 41, 19});
+    MakeStateField(client, drill::Element::txtQuestion, {136, 240, 41, 19});
+    MakeStateField(client, drill::Element::txtCounter, {88, 240, 41, 19});
     cmdSeq_ = MakeReviewButton(client, "cmdSeq");
 
     const QString sansSerif = QStringLiteral("MS Sans Serif");
@@ -188,7 +188,7 @@ void TavrinOpsLimits::createElements() {
     const QColor green(0, 128, 0);
     QLabel* of204 =
         MakeLabel(client, "lblOf204", {32, 240, 49, 17}, small, Qt::AlignLeft | Qt::AlignVCenter);
-    of204->setText(QStringLiteral("OF 204"));
+    of204->setText(QLatin1String(drill::Info(drill::Element::lblOf204).startText));
     accessibility::Conceal(*of204); // lblCounter speaks "12 OF 204"
     MakeLabel(client, "lblCounter", {0, 240, 25, 17}, small, Qt::AlignRight | Qt::AlignVCenter);
     // The question and answer labels are given the focus when their text is
@@ -262,7 +262,7 @@ void TavrinOpsLimits::createMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("File"));
     file->setObjectName(QStringLiteral("File"));
     add(file, "FileReset", QStringLiteral("Reset"), QKeySequence(Qt::CTRL | Qt::Key_Z),
-        drillStep(&drill::Drill::FileReset));
+        drillStep(&drill::Drill::RESET));
     file->addSeparator()->setObjectName(QStringLiteral("break2"));
     add(file, "Exit", QStringLiteral("Exit    "), QKeySequence(Qt::CTRL | Qt::Key_Q),
         &QApplication::quit);

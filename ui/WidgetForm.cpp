@@ -20,10 +20,10 @@ QString ToQString(std::string_view text) {
 
 WidgetForm::WidgetForm(QWidget& window)
     : window_(window) {
-    for (const drill::Element element : drill::kElements) {
-        const QString name = ToQString(drill::ElementName(element));
-        widgets_[static_cast<std::size_t>(element)] = window.findChild<QWidget*>(name);
-        Q_ASSERT_X(widget(element), "WidgetForm", qPrintable(name));
+    for (const drill::ElementInfo& info : drill::kElements) {
+        const QString name = ToQString(info.name);
+        widgets_[static_cast<std::size_t>(info.element)] = window.findChild<QWidget*>(name);
+        Q_ASSERT_X(widget(info.element), "WidgetForm", qPrintable(name));
     }
     randomList_ = window.findChild<QListWidget*>(ToQString(drill::kRandomListName));
     Q_ASSERT(randomList_ && randomList_->count() == drill::kRandomListRows);
