@@ -19,6 +19,7 @@ cmake --build --preset default --target tavrin-ops-limits >/dev/null
 [ $# -gt 0 ] || set -- ctrl+s space Return space KP_Enter
 
 work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
 export HOME=$work/home XDG_RUNTIME_DIR=$work/run
 mkdir -p "$HOME/.config/speech-dispatcher" && mkdir -m 700 "$XDG_RUNTIME_DIR"
 printf '%s\n' 'AudioOutputMethod "libao"' 'Include "/etc/speech-dispatcher/modules/espeak-ng.conf"' \
@@ -26,22 +27,32 @@ printf '%s\n' 'AudioOutputMethod "libao"' 'Include "/etc/speech-dispatcher/modul
     >"$HOME/.config/speech-dispatcher/speechd.conf"
 echo "default_driver=null" >"$HOME/.libao" # speech goes nowhere: Orca's log tells
 
+# Everything below runs on a private display, D-Bus session and runtime
+# folder; only what this script started is ended, by its process id (the
+# speech server Orca starts writes its id into the private runtime folder).
 xvfb-run -a -s "-screen 0 1024x768x24" dbus-launch --exit-with-session bash -c '
+    started=()
+    stop() {
+        local pidfile=$XDG_RUNTIME_DIR/speech-dispatcher/pid/speech-dispatcher.pid
+        [ -f "$pidfile" ] && started+=("$(cat "$pidfile")")
+        kill "${started[@]}" 2>/dev/null || true
+    }
+    trap stop EXIT
     /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
+    started+=($!)
     openbox >/dev/null 2>&1 &
+    started+=($!)
     sleep 1
     orca --replace -u "$HOME/orca" --debug-file "$HOME/orca.log" >/dev/null 2>&1 &
-    orca=$!
+    started+=($!)
     sleep 4
     QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 build/default/ui/tavrin-ops-limits \
         >/dev/null 2>&1 &
-    program=$!
-    window=$(xdotool search --sync --onlyvisible --name "^TAVRIN OPS LIMITS\$" | head -n 1)
+    started+=($!)
+    window=$(timeout 30 xdotool search --sync --onlyvisible --name "^TAVRIN OPS LIMITS\$" | head -n 1)
+    [ -n "$window" ] || { echo "the window did not open" >&2; exit 1; }
     xdotool windowactivate --sync "$window"
     sleep 2
     for key in "$@"; do xdotool key "$key"; sleep 1.5; done
-    sleep 1
-    kill "$program" "$orca" 2>/dev/null || true
-    pkill -u "$(id -u)" -x speech-dispatch || true' listen "$@"
+    sleep 1' listen "$@"
 sed -n "s/^.* - SPEECH OUTPUT: '\(.*\)' *\[*{'established.*$/\1/p" "$HOME/orca.log"
-rm -rf "$work"

@@ -37,19 +37,21 @@ qt_windows_verified() {
     [ -f "$1/.complete" ] && (cd "$1" && sha256sum --check --quiet --strict .complete >/dev/null 2>&1)
 }
 
-ensure_deb_src() {
-    if apt-get indextargets --format '$(CREATED_BY)' 2>/dev/null | grep -qx Sources; then
-        return 0
-    fi
-    echo "Adding Debian's source package index (deb-src bookworm main)"
-    cat >/etc/apt/sources.list.d/tavrin-deb-src.sources <<'SOURCES'
-Types: deb-src
-URIs: http://deb.debian.org/debian
-Suites: bookworm bookworm-updates
-Components: main
-Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
-SOURCES
-    apt-get update -qq
+# apt-get source from a private sources list and lists folder: the source
+# index of the same Debian archives this machine installs from, used for this
+# one download and removed with the work folder. The system's apt
+# configuration is left as it is, and no root is needed.
+fetch_qt_source() {
+    local version=$1 apt_dir=$PWD/apt keyring=/usr/share/keyrings/debian-archive-keyring.gpg
+    local signed="" options
+    mkdir -p "$apt_dir/lists/partial" "$apt_dir/cache/archives/partial"
+    [ -f "$keyring" ] && signed=" [signed-by=$keyring]"
+    apt-get indextargets --format '$(REPO_URI) $(RELEASE) $(COMPONENT)' 'Created-By: Packages' |
+        sort -u | sed "s|^|deb-src$signed |" >"$apt_dir/sources.list"
+    options=(-o "Dir::Etc::SourceList=$apt_dir/sources.list" -o Dir::Etc::SourceParts=/dev/null
+             -o "Dir::State::Lists=$apt_dir/lists" -o "Dir::Cache=$apt_dir/cache")
+    apt-get "${options[@]}" update -qq &&
+        apt-get "${options[@]}" source -qq "qt6-base=$version"
 }
 
 build_qt_windows() {
@@ -69,14 +71,6 @@ build_qt_windows() {
         rm -rf "$prefix"
     fi
 
-    if [ "$(id -u)" -eq 0 ]; then
-        ensure_deb_src
-    elif ! apt-get indextargets --format '$(CREATED_BY)' 2>/dev/null | grep -qx Sources; then
-        echo "Building Qt for Windows needs Debian's source index. As root, add a deb-src" >&2
-        echo "entry for bookworm main and run apt-get update, or run this script as root." >&2
-        exit 1
-    fi
-
     echo "Building Qt for Windows into $prefix (once; about 1,100 steps)"
     work="$cache/build-$key"
     rm -rf "$work"
@@ -84,7 +78,7 @@ build_qt_windows() {
     cp cmake/mingw-w64.cmake "$work/"
     (
         cd "$work"
-        apt-get source -qq "qt6-base=$source_version" >source.log 2>&1 ||
+        fetch_qt_source "$source_version" >source.log 2>&1 ||
             { cat source.log >&2; exit 1; }
         mkdir build && cd build
         ../qt6-base-*/configure -prefix "$prefix" "${QT_WINDOWS_OPTIONS[@]}" \
