@@ -8,14 +8,14 @@
 # files, and installs and removes cleanly. It is installed into a private
 # dpkg root, never into the machine's own package database.
 set -euo pipefail
-build=$1
+build=$1 version=$2
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
 (cd "$build" && cpack -G DEB -B "$out" >/dev/null)
 deb=$(ls "$out"/*.deb)
 
 [ "$(dpkg-deb -f "$deb" Package)" = tavrin-ops-limits ] || { echo "wrong package name"; exit 1; }
-[ "$(dpkg-deb -f "$deb" Version)" = 1.00 ] || { echo "wrong version"; exit 1; }
+[ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || { echo "not version $version"; exit 1; }
 depends=$(dpkg-deb -f "$deb" Depends)
 for dependency in libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins; do
     grep -q "$dependency" <<<"$depends" || { echo "Depends lacks $dependency: $depends"; exit 1; }

@@ -7,7 +7,7 @@
 # cmake --install puts the program, its desktop entry, AppStream record and
 # icons where a desktop finds them, and both records validate.
 set -euo pipefail
-build=$1
+build=$1 version=$2
 root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
 cmake --install "$build" --prefix "$root/usr" >/dev/null
@@ -27,7 +27,7 @@ entry() { sed -n "s/^$1=//p" "$share/applications/$id.desktop"; }
 [ -x "$root/usr/bin/$(entry Exec)" ] || { echo "Exec names no installed program"; exit 1; }
 [ -f "$share/icons/hicolor/32x32/apps/$(entry Icon).png" ] || { echo "Icon names no icon"; exit 1; }
 grep -q "^Categories=.*Education;" "$share/applications/$id.desktop" || { echo "not in Education"; exit 1; }
-grep -q '<release version="1.00"' "$share/metainfo/$id.metainfo.xml" || { echo "no release 1.00"; exit 1; }
+grep -q "<release version=\"$version\"" "$share/metainfo/$id.metainfo.xml" || { echo "no release $version"; exit 1; }
 
 # The manual page renders without a warning and names the program.
 man_page=$share/man/man1/tavrin-ops-limits.1.gz

@@ -11,17 +11,21 @@
 #   Start-menu shortcut and uninstall entry, installs again over itself
 #   (removing the old copy first), and its uninstaller leaves nothing behind.
 set -euo pipefail
-build=$1
+build=$1 version=$2
 work=$(mktemp -d)
 trap 'wineserver -k 2>/dev/null || true; rm -rf "$work"' EXIT
 export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml=
 unset WINEPATH DISPLAY
 fail() { echo "$*"; exit 1; }
 
-# The packages are made where cpack leaves them, in the build folder.
-(cd "$build" && cpack >/dev/null)
-zip=$(ls "$build"/tavrin-ops-limits-*.zip)
-installer=$(ls "$build"/tavrin-ops-limits-*-windows-x64.exe)
+# The packages that scripts/windows.sh made with cpack, in the build folder.
+zip=$build/tavrin-ops-limits-$version-windows-x64.zip
+installer=$build/tavrin-ops-limits-$version-windows-x64.exe
+[ -f "$zip" ] && [ -f "$installer" ] || fail "no packages in $build: scripts/windows.sh makes them"
+# Older than the program they hold: not made from this build.
+for package in "$zip" "$installer"; do
+    [ "$package" -nt "$build/TAVRIN OPS LIMITS.exe" ] || fail "$(basename "$package") is older than the build"
+done
 for package in "$zip" "$installer"; do
     size=$(stat -c %s "$package")
     [ "$size" -lt $((15 * 1024 * 1024)) ] || fail "$(basename "$package") is $size bytes, over 15 MB"
@@ -41,18 +45,20 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
     [ -n "$window" ]' "$work/portable" || fail "the unpacked .zip shows no window"
 
 programs="$WINEPREFIX/drive_c/Program Files/TAVRIN OPS LIMITS"
+programs32="$WINEPREFIX/drive_c/Program Files (x86)/TAVRIN OPS LIMITS"
 shortcut="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/TAVRIN OPS LIMITS/TAVRIN OPS LIMITS.lnk"
 key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\TAVRIN OPS LIMITS'
 for round in first again; do
     wine "$installer" /S
     wineserver -w
-    for file in "TAVRIN OPS LIMITS.exe" Qt6Widgets.dll platforms/qwindows.dll imageformats/qjpeg.dll \
+    for file in "TAVRIN OPS LIMITS.exe" Qt6Widgets.dll platforms/qwindows.dll \
                 libstdc++-6.dll LICENSE.txt Qt-LGPL-3.0.txt Qt-SOURCE.txt THIRD-PARTY-NOTICES.txt; do
         [ -f "$programs/$file" ] || fail "installed $round: no $file"
     done
+    [ ! -e "$programs32" ] || fail "installed $round: into the 32-bit Program Files (x86)"
     [ -f "$shortcut" ] || fail "installed $round: no Start-menu shortcut"
     entry=$(wine reg query "$key" 2>/dev/null | tr -d '\r')
-    grep -q 'DisplayVersion *REG_SZ *1.00$' <<<"$entry" || fail "installed $round: no version 1.00 in: $entry"
+    grep -q "DisplayVersion *REG_SZ *$version\$" <<<"$entry" || fail "installed $round: no version $version in: $entry"
     grep -q 'DisplayIcon *REG_SZ *.*TAVRIN OPS LIMITS.exe$' <<<"$entry" || fail "installed $round: no icon"
 done
 
@@ -61,4 +67,5 @@ wineserver -w
 [ ! -e "$programs" ] || fail "uninstalled: left $(find "$programs" | head -n 3)"
 [ ! -e "$(dirname "$shortcut")" ] || fail "uninstalled: left the Start-menu folder"
 ! wine reg query "$key" >/dev/null 2>&1 || fail "uninstalled: left the uninstall entry"
-echo "zip $(stat -c %s "$zip") bytes, installer $(stat -c %s "$installer") bytes: both work under Wine"
+[ -d "$WINEPREFIX/drive_c/Program Files (x86)" ] && both="; the prefix has both Program Files" || both=""
+echo "zip $(stat -c %s "$zip") bytes, installer $(stat -c %s "$installer") bytes: both work under Wine$both"
