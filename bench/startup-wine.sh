@@ -12,11 +12,11 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/deps.sh
 . scripts/qt-windows.sh
-need_packages "${BUILD_PACKAGES[@]}" libx11-dev xvfb xauth wine wine64
+need_packages "${BUILD_PACKAGES[@]}" "${BENCH_PACKAGES[@]}" xvfb xauth wine wine64
 build_qt_windows >/dev/null
 export TAVRIN_QT_WINDOWS=$QT_WINDOWS_PREFIX
-cmake --preset default >/dev/null
-cmake --build --preset default --target startup_probe
+cmake --preset bench >/dev/null
+cmake --build --preset bench --target startup_probe
 cmake --preset windows >/dev/null
 cmake --build --preset windows --target tavrin-ops-limits startup_floor
 
@@ -37,4 +37,4 @@ xvfb-run -a -s "-screen 0 1280x800x24" bash -c '
     wineserver -p
     "$0" 1 "$1" "$2" >/dev/null
     "$0" "$3" "$1" "$2"' \
-    build/default/bench/startup_probe "$work/TAVRIN OPS LIMITS.sh" "$work/startup_floor.sh" "${1:-21}"
+    build/bench/bench/startup_probe "$work/TAVRIN OPS LIMITS.sh" "$work/startup_floor.sh" "${1:-21}"

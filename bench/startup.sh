@@ -9,9 +9,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/deps.sh
-need_packages "${BUILD_PACKAGES[@]}" libx11-dev xvfb xauth
-cmake --preset default >/dev/null
-cmake --build --preset default --target tavrin-ops-limits startup_floor startup_probe
+need_packages "${BUILD_PACKAGES[@]}" "${BENCH_PACKAGES[@]}" xvfb xauth
+cmake --preset bench >/dev/null
+cmake --build --preset bench --target tavrin-ops-limits startup_floor startup_probe
 unset QT_QPA_PLATFORM
-xvfb-run -a -s "-screen 0 1280x800x24" build/default/bench/startup_probe "${1:-21}" \
-    build/default/ui/tavrin-ops-limits build/default/bench/startup_floor
+xvfb-run -a -s "-screen 0 1280x800x24" build/bench/bench/startup_probe "${1:-21}" \
+    build/bench/ui/tavrin-ops-limits build/bench/bench/startup_floor

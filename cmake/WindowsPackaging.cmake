@@ -8,18 +8,20 @@
 # portable .zip and an NSIS installer) take the same rules.
 
 get_filename_component(qt_prefix "${Qt6_DIR}/../../.." ABSOLUTE)
-execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-libgcc-file-name
-    OUTPUT_VARIABLE libgcc OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
-get_filename_component(mingw_runtime "${libgcc}" DIRECTORY)
+# The mingw runtime DLLs, in the folders that the toolchain file names.
+set(runtime_dlls)
+foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
+    find_file(dll_path ${dll} PATHS ${MINGW_DLL_DIRS} NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH REQUIRED)
+    list(APPEND runtime_dlls ${dll_path})
+    unset(dll_path CACHE)
+endforeach()
 
 install(TARGETS tavrin-ops-limits RUNTIME DESTINATION .)
 install(FILES
     $<TARGET_FILE:Qt6::Core> $<TARGET_FILE:Qt6::Gui> $<TARGET_FILE:Qt6::Widgets>
-    ${mingw_runtime}/libstdc++-6.dll ${mingw_runtime}/libgcc_s_seh-1.dll
-    /usr/x86_64-w64-mingw32/lib/libwinpthread-1.dll
+    ${runtime_dlls}
     DESTINATION .)
 install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION platforms)
-install(FILES $<TARGET_FILE:Qt6::QJpegPlugin> DESTINATION imageformats)
 install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> DESTINATION styles)
 # cmake --install --strip (and CPack) strip the targets only; the DLLs too.
 install(CODE "
@@ -34,7 +36,7 @@ set(notices ${CMAKE_BINARY_DIR}/THIRD-PARTY-NOTICES.txt)
 set(attributed
     corelib/text corelib/kernel corelib/tools gui/painting gui/text
     3rdparty/blake2 3rdparty/double-conversion 3rdparty/easing 3rdparty/freetype
-    3rdparty/harfbuzz-ng 3rdparty/icc 3rdparty/libjpeg 3rdparty/libpng 3rdparty/md4
+    3rdparty/harfbuzz-ng 3rdparty/icc 3rdparty/libpng 3rdparty/md4
     3rdparty/md4c 3rdparty/md5 3rdparty/pcre2 3rdparty/rfc6234 3rdparty/sha1
     3rdparty/sha3 3rdparty/tinycbor 3rdparty/zlib)
 set(text "Third-party code in the Qt libraries shipped with TAVRIN OPS LIMITS\n")
@@ -80,8 +82,13 @@ set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
 
 # A 64-bit installer: it runs without 32-bit Windows support, installs into
 # the 64-bit Program Files and registers its uninstaller in the 64-bit view.
+# CPack writes our Target line after the script's InstallDir, and makensis
+# takes $PROGRAMFILES64 there under the default 32-bit target: where Windows
+# (or Wine with 32-bit support) keeps both folders, it then named
+# "Program Files (x86)". A 64-bit installer's $PROGRAMFILES is the 64-bit
+# folder under either target.
 set(CPACK_NSIS_DEFINES "Target amd64-unicode")
-set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
+set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES")
 set(CPACK_NSIS_PACKAGE_NAME "TAVRIN OPS LIMITS")
 set(CPACK_NSIS_DISPLAY_NAME "TAVRIN OPS LIMITS")
 set(CPACK_NSIS_MUI_ICON ${CMAKE_SOURCE_DIR}/ui/resources/tavrin-ops-limits.ico)

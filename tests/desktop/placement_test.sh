@@ -18,11 +18,16 @@ frame_on_screen() {
     shift
     xvfb-run -a -s "-screen 0 ${size}x24" env "$@" bash -c '
         openbox >/dev/null 2>&1 &
-        until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"; do sleep 0.1; done
+        # Every wait is bounded: a program that fails to start ends the test.
+        timeout 20 bash -c "until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q \"window id\"; do sleep 0.1; done" ||
+            { echo "no window manager" >&2; exit 1; }
         "$0" >/dev/null 2>&1 &
         program=$!
-        window=$(xdotool search --sync --onlyvisible --name "^TAVRIN OPS LIMITS\$" | head -n 1)
-        until xprop -id "$window" _NET_FRAME_EXTENTS 2>/dev/null | grep -q "="; do sleep 0.1; done
+        trap "kill $program 2>/dev/null" EXIT
+        window=$(timeout 20 xdotool search --sync --onlyvisible --name "^TAVRIN OPS LIMITS\$" | head -n 1)
+        [ -n "$window" ] || { echo "the window did not open" >&2; exit 1; }
+        timeout 20 bash -c "until xprop -id $window _NET_FRAME_EXTENTS 2>/dev/null | grep -q =; do sleep 0.1; done" ||
+            { echo "the window was never framed" >&2; exit 1; }
         sleep 0.5 # let the window manager settle the position
         # xwininfo gives the client window'"'"'s true position on the root.
         X=$(xwininfo -id "$window" | sed -n "s/.*Absolute upper-left X: *//p")
@@ -32,14 +37,15 @@ frame_on_screen() {
         IFS=", " read -r left right top bottom < <(xprop -id "$window" _NET_FRAME_EXTENTS | cut -d= -f2)
         read -r sw sh < <(xdotool getdisplaygeometry)
         echo "$sw $sh $((X - left)) $((Y - top)) $((WIDTH + left + right)) $((HEIGHT + top + bottom)) $((top + bottom))"
-        kill $program
     ' "$program"
 }
 
 check() {
     local name=$1 size=$2
     shift 2
-    read -r sw sh fx fy fw fh decoration < <(frame_on_screen "$size" "$@")
+    local frame
+    frame=$(frame_on_screen "$size" "$@") || { echo "$name: $frame"; exit 1; }
+    read -r sw sh fx fy fw fh decoration <<<"$frame"
     echo "$name: screen ${sw}x$sh, frame ${fw}x$fh at $fx,$fy"
     [ "$fx" -ge 0 ] && [ "$fy" -ge 0 ] || { echo "$name: frame's top-left corner is off the screen"; exit 1; }
     if [ "$fw" -le "$sw" ] && [ "$fh" -le "$sh" ]; then

@@ -11,14 +11,17 @@ set -euo pipefail
 program=$1
 xvfb-run -a -s "-screen 0 1024x768x24" env QT_QPA_PLATFORM=xcb bash -c '
     openbox >/dev/null 2>&1 &
-    until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"; do sleep 0.1; done
+    # Every wait is bounded: a program that fails to start ends the test.
+    timeout 20 bash -c "until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q \"window id\"; do sleep 0.1; done" ||
+        { echo "no window manager"; exit 1; }
     "$0" >/dev/null 2>&1 &
     program=$!
     trap "kill $program 2>/dev/null" EXIT
     title() { xprop -id "$1" _NET_WM_NAME | sed -n "s/^_NET_WM_NAME(UTF8_STRING) = \"\(.*\)\"$/\1/p"; }
-    window=$(xdotool search --sync --onlyvisible --name "^TAVRIN OPS LIMITS\$" | head -n 1)
+    window=$(timeout 20 xdotool search --sync --onlyvisible --name "^TAVRIN OPS LIMITS\$" | head -n 1)
+    [ -n "$window" ] || { echo "the window did not open"; exit 1; }
     [ "$(title "$window")" = "TAVRIN OPS LIMITS" ] || { echo "main window: $(title "$window")"; exit 1; }
-    xdotool windowactivate --sync "$window" key ctrl+s
+    timeout 20 xdotool windowactivate --sync "$window" key ctrl+s
     # 408 steps; keys sent too fast may be dropped, so the last ones go one
     # by one until the box is there.
     xdotool key --delay 5 --repeat 400 space
