@@ -6,18 +6,20 @@
 
 #include "Accessibility.h"
 #include "BuildConfig.h"
+#include "Picture.h"
 #include "WidgetForm.h"
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QShortcut>
+#include <QStringListModel>
 #include <QUrl>
 #include <algorithm>
 #include <cmath>
@@ -160,21 +162,20 @@ void TavrinOpsLimits::createElements() {
     picture->setObjectName(QStringLiteral("Picture1"));
     picture->setGeometry(0, 0, 481, 257);
     picture->setAlignment(Qt::AlignLeft | Qt::AlignTop); // unscaled; the box clips the bottom
-    picture->setPixmap(QPixmap(QStringLiteral(":/picture.jpg")));
+    picture->setPixmap(IdlePicture());
     picture->setFocusPolicy(Qt::TabFocus);
     picture->setAccessibleName(QStringLiteral("TAVRIN OPS LIMITS"));
     picture->setAccessibleDescription(
         QStringLiteral("Choose Begin Review, Order, Sequential or Random to start a review"));
 
-    auto* randomList = new QListWidget(client);
-    randomList->setObjectName(QString::fromLatin1(drill::kRandomListName));
-    randomList->setGeometry(496, 0, 25, 251);
-    randomList->setSelectionMode(QAbstractItemView::MultiSelection);
-    randomList->setFocusPolicy(Qt::NoFocus);
+    // The list box that is never shown: its 205 rows and their selection
+    // flags, without a view to draw them.
+    QStringList rows;
+    rows.reserve(drill::kRandomListRows);
     for (int row = 0; row < drill::kRandomListRows; ++row)
-        randomList->addItem(QString::number(row));
-    randomList->hide();
-    accessibility::Conceal(*randomList);
+        rows << QString::number(row);
+    auto* randomList = new QItemSelectionModel(new QStringListModel(rows, this), this);
+    randomList->setObjectName(QString::fromLatin1(drill::kRandomListName));
 
     cmdRand_ = MakeReviewButton(client, "cmdRand");
     MakeStateField(client, drill::Element::txtSQA, {184, 240, 41, 19});

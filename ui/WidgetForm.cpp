@@ -5,9 +5,9 @@
 #include "WidgetForm.h"
 
 #include <QAbstractButton>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMessageBox>
 
 namespace {
@@ -25,8 +25,8 @@ WidgetForm::WidgetForm(QWidget& window)
         widgets_[static_cast<std::size_t>(info.element)] = window.findChild<QWidget*>(name);
         Q_ASSERT_X(widget(info.element), "WidgetForm", qPrintable(name));
     }
-    randomList_ = window.findChild<QListWidget*>(ToQString(drill::kRandomListName));
-    Q_ASSERT(randomList_ && randomList_->count() == drill::kRandomListRows);
+    randomList_ = window.findChild<QItemSelectionModel*>(ToQString(drill::kRandomListName));
+    Q_ASSERT(randomList_ && randomList_->model()->rowCount() == drill::kRandomListRows);
 }
 
 QWidget* WidgetForm::widget(drill::Element element) const {
@@ -93,11 +93,12 @@ void WidgetForm::setVisible(drill::Element element, bool visible) {
 }
 
 bool WidgetForm::rowSelected(int row) const {
-    return randomList_->item(row)->isSelected();
+    return randomList_->isRowSelected(row);
 }
 
 void WidgetForm::setRowSelected(int row, bool selected) {
-    randomList_->item(row)->setSelected(selected);
+    randomList_->select(randomList_->model()->index(row, 0),
+                        selected ? QItemSelectionModel::Select : QItemSelectionModel::Deselect);
 }
 
 void WidgetForm::showMessage(std::string_view text, std::string_view title) {

@@ -10,12 +10,13 @@
 #include <array>
 
 class QLabel;
-class QListWidget;
+class QItemSelectionModel;
 class QWidget;
 
 // The drill's named elements, realised by the window's widgets: labels and
 // buttons by their captions, the three hidden fields by QLineEdit texts and
-// the asked-set by the row selection of the hidden list RandomList.
+// the asked-set by the row selection of the list box RandomList (a model and
+// its selection, with no view: it is never shown).
 class WidgetForm final : public drill::Form {
 public:
     // Finds every element among the window's children by its objectName.
@@ -34,6 +35,6 @@ private:
 
     QWidget& window_;
     std::array<QWidget*, drill::kElements.size()> widgets_{};
-    QListWidget* randomList_ = nullptr;
+    QItemSelectionModel* randomList_ = nullptr;
     QString titleToSpeak_; // a new section's title, spoken with its first question
 };

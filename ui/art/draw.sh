@@ -31,6 +31,9 @@ expand icon.svg.in "$out/tavrin-ops-limits.svg"
 # The picture: a baseline (non-progressive) JPEG, 479 x 282.
 rsvg-convert -w 479 -h 282 "$work/picture.svg" -o "$work/picture.png"
 convert "$work/picture.png" -strip -interlace none -sampling-factor 4:2:0 -quality 90 "$out/picture.jpg"
+# The window shows the JPEG's pixels, decoded ahead of time into the byte
+# layout of Qt's Format_RGB32 (B, G, R, 255); the web page takes the JPEG.
+convert "$out/picture.jpg" -depth 8 -alpha opaque BGRA:"$out/picture.bgra"
 
 # The icon: 32 x 32 for the window, larger sizes for the Windows .ico.
 for size in 16 32 48 256; do
