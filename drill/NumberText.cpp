@@ -7,9 +7,59 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <limits>
 
 namespace drill {
+namespace {
+
+constexpr bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// The decimal number at the start of text: digits, a point and digits, and an
+// exponent where digits follow its sign. Its length, or 0 if there is none.
+std::size_t DecimalPrefix(std::string_view text) {
+    std::size_t end = 0, digits = 0;
+    while (end < text.size() && IsDigit(text[end]))
+        ++end, ++digits;
+    if (end < text.size() && text[end] == '.')
+        for (++end; end < text.size() && IsDigit(text[end]); ++end)
+            ++digits;
+    if (digits == 0)
+        return 0;
+    if (end < text.size() && (text[end] == 'e' || text[end] == 'E')) {
+        std::size_t exponent = end + 1;
+        if (exponent < text.size() && (text[exponent] == '+' || text[exponent] == '-'))
+            ++exponent;
+        if (exponent < text.size() && IsDigit(text[exponent])) {
+            end = exponent;
+            while (end < text.size() && IsDigit(text[end]))
+                ++end;
+        }
+    }
+    return end;
+}
+
+// The number at the start of text, empty where there is none, or where it is
+// too large for a double or too small to be told from 0: std::from_chars
+// reports those out of range.
+std::optional<double> ParsePortable(std::string_view number) {
+    const std::string text(number.substr(0, DecimalPrefix(number)));
+    if (text.empty())
+        return std::nullopt;
+    const double value = std::strtod(text.c_str(), nullptr);
+    const std::string mantissa = text.substr(0, text.find_first_of("eE"));
+    if (std::isinf(value) ||
+        (value == 0.0 && mantissa.find_first_of("123456789") != std::string::npos))
+        return std::nullopt;
+    return value;
+}
+
+} // namespace
+
+namespace portable {
 
 double LenientNumber(std::string_view text) {
     std::size_t pos = text.find_first_not_of(" \t");
@@ -20,10 +70,37 @@ double LenientNumber(std::string_view text) {
         sign = text[pos] == '-' ? -1.0 : 1.0;
         ++pos;
     }
-    // from_chars would also read "inf" and "nan"; only digits start a number.
-    const bool startsNumber = pos < text.size() && ((text[pos] >= '0' && text[pos] <= '9') ||
-                                                    (text[pos] == '.' && pos + 1 < text.size() &&
-                                                     text[pos + 1] >= '0' && text[pos + 1] <= '9'));
+    const std::optional<double> value = ParsePortable(text.substr(pos));
+    return value ? sign * *value : 0.0;
+}
+
+std::string WholeNumberText(double value) {
+    // At most 32 characters, as the standard path's buffer holds.
+    std::array<char, 33> buffer{};
+    const int length = std::snprintf(buffer.data(), buffer.size(), "%.0f", value);
+    if (length < 0 || length >= static_cast<int>(buffer.size()))
+        return "0";
+    return std::string(buffer.data(), static_cast<std::size_t>(length));
+}
+
+} // namespace portable
+
+#if defined(__cpp_lib_to_chars)
+
+double LenientNumber(std::string_view text) {
+    std::size_t pos = text.find_first_not_of(" \t");
+    if (pos == std::string_view::npos)
+        return 0.0;
+    double sign = 1.0;
+    if (text[pos] == '+' || text[pos] == '-') {
+        sign = text[pos] == '-' ? -1.0 : 1.0;
+        ++pos;
+    }
+    // from_chars would also read "inf", "nan" and, after a 0, nothing more;
+    // only digits, or a point and a digit, start a number.
+    const bool startsNumber =
+        pos < text.size() && (IsDigit(text[pos]) || (text[pos] == '.' && pos + 1 < text.size() &&
+                                                     IsDigit(text[pos + 1])));
     if (!startsNumber)
         return 0.0;
     double value = 0.0;
@@ -33,14 +110,6 @@ double LenientNumber(std::string_view text) {
     return sign * value;
 }
 
-std::optional<std::int16_t> NearestInt16(double value) {
-    const double rounded = std::nearbyint(value); // the default mode rounds a half to even
-    if (!(rounded >= std::numeric_limits<std::int16_t>::min() &&
-          rounded <= std::numeric_limits<std::int16_t>::max()))
-        return std::nullopt;
-    return static_cast<std::int16_t>(rounded);
-}
-
 std::string WholeNumberText(double value) {
     std::array<char, 32> buffer{};
     const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
@@ -48,6 +117,26 @@ std::string WholeNumberText(double value) {
     if (error != std::errc{})
         return "0";
     return std::string(buffer.data(), end);
+}
+
+#else // a standard library without floating-point from_chars and to_chars
+
+double LenientNumber(std::string_view text) {
+    return portable::LenientNumber(text);
+}
+
+std::string WholeNumberText(double value) {
+    return portable::WholeNumberText(value);
+}
+
+#endif
+
+std::optional<std::int16_t> NearestInt16(double value) {
+    const double rounded = std::nearbyint(value); // the default mode rounds a half to even
+    if (!(rounded >= std::numeric_limits<std::int16_t>::min() &&
+          rounded <= std::numeric_limits<std::int16_t>::max()))
+        return std::nullopt;
+    return static_cast<std::int16_t>(rounded);
 }
 
 } // namespace drill

@@ -24,4 +24,13 @@ std::optional<std::int16_t> NearestInt16(double value);
 // The plain decimal text of a whole number: "0", "1", "204".
 std::string WholeNumberText(double value);
 
+// The same two conversions without floating-point std::from_chars and
+// std::to_chars, for standard libraries that lack them (emscripten's): a
+// decimal prefix read by strtod and printed by snprintf, whose "C" locale is
+// the only one there. They give the standard calls' results, bit for bit.
+namespace portable {
+double LenientNumber(std::string_view text);
+std::string WholeNumberText(double value);
+} // namespace portable
+
 } // namespace drill
