@@ -301,12 +301,8 @@ void TavrinOpsLimits::runDrill(void (drill::Drill::*step)()) {
 
 // Four lines joined by single line feeds, under an empty title.
 void TavrinOpsLimits::aboutTriggered() {
-    const QString text =
-        QStringList{QStringLiteral("CREATED BY:"), QStringLiteral(TAVRIN_AUTHOR_NAME),
-                    QStringLiteral("DATA CURRENT AS OF MARCH 2006"),
-                    QStringLiteral(TAVRIN_AUTHOR_CONTACT)}
-            .join(QLatin1Char('\n'));
-    QMessageBox box(QMessageBox::Information, QString(), text, QMessageBox::Ok, this);
+    QMessageBox box(QMessageBox::Information, QString(), QStringLiteral(TAVRIN_ABOUT_TEXT),
+                    QMessageBox::Ok, this);
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }
