@@ -8,13 +8,14 @@
 # portable .zip and an NSIS installer) take the same rules.
 
 get_filename_component(qt_prefix "${Qt6_DIR}/../../.." ABSOLUTE)
-# The mingw runtime DLLs, in the folders that the toolchain file names.
-set(runtime_dlls)
-foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
-    find_file(dll_path ${dll} PATHS ${MINGW_DLL_DIRS} NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH REQUIRED)
-    list(APPEND runtime_dlls ${dll_path})
-    unset(dll_path CACHE)
-endforeach()
+# The mingw runtime: the compiler's own DLLs beside its libgcc, and
+# winpthread from the sysroot that the toolchain file names.
+execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-libgcc-file-name
+    OUTPUT_VARIABLE libgcc OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+get_filename_component(mingw_runtime "${libgcc}" DIRECTORY)
+find_file(TAVRIN_WINPTHREAD_DLL libwinpthread-1.dll PATHS ${CMAKE_FIND_ROOT_PATH} PATH_SUFFIXES lib bin
+    NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH REQUIRED)
+set(runtime_dlls ${mingw_runtime}/libstdc++-6.dll ${mingw_runtime}/libgcc_s_seh-1.dll ${TAVRIN_WINPTHREAD_DLL})
 
 install(TARGETS tavrin-ops-limits RUNTIME DESTINATION .)
 install(FILES

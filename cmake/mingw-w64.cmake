@@ -19,16 +19,3 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-
-# Where this machine keeps the DLLs that a program of this compiler needs at
-# run time: the compiler's own runtime and the sysroot's (winpthread).
-set(MINGW_SYSROOT /usr/${MINGW_TRIPLET})
-execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-libgcc-file-name
-    OUTPUT_VARIABLE mingw_libgcc OUTPUT_STRIP_TRAILING_WHITESPACE)
-get_filename_component(MINGW_RUNTIME_DIR "${mingw_libgcc}" DIRECTORY)
-set(MINGW_DLL_DIRS ${MINGW_RUNTIME_DIR} ${MINGW_SYSROOT}/lib)
-
-# Tests run under Wine, with those DLLs and a font folder for Qt's offscreen
-# platform (which, on Windows, finds fonts only where it is told).
-set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/wine-run.sh
-    --fonts /usr/share/fonts/truetype/liberation2 ${MINGW_DLL_DIRS} --)

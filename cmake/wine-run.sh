@@ -5,10 +5,11 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # Runs a Windows program of the cross build under Wine, for CTest
-# (CMAKE_CROSSCOMPILING_EMULATOR, set by the toolchain file):
+# (CMAKE_CROSSCOMPILING_EMULATOR, set by the windows preset):
 #   wine-run.sh --fonts FONTDIR DLLDIR... -- PROGRAM [ARG...]
-# with the Qt DLLs and the given folders on its PATH, and the test's Qt
-# settings handed over. Wine does not pass variables that start with QT_ to
+# with the Qt DLLs, the compiler's runtime and the given folders on its PATH,
+# and the test's Qt settings handed over. FONTDIR is where Qt's offscreen
+# platform, on Windows, finds fonts. Wine does not pass variables that start with QT_ to
 # Windows programs, but passes WINEQT_... as QT_...
 set -euo pipefail
 qt=${TAVRIN_QT_WINDOWS:?TAVRIN_QT_WINDOWS names the Qt for Windows prefix}
@@ -20,7 +21,8 @@ windows_path() { local path; path=$(realpath "$1"); echo "Z:${path//\//\\}"; }
 [ "${1:-}" = --fonts ] || { echo "usage: $0 --fonts FONTDIR DLLDIR... -- PROGRAM [ARG...]" >&2; exit 2; }
 WINEQT_QPA_FONTDIR=$(windows_path "$2")
 shift 2
-WINEPATH=$(windows_path "$qt/bin")
+runtime=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-libgcc-file-name)")
+WINEPATH="$(windows_path "$qt/bin");$(windows_path "$runtime")"
 while [ $# -gt 0 ] && [ "$1" != -- ]; do
     WINEPATH="$WINEPATH;$(windows_path "$1")"
     shift

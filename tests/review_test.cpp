@@ -4,53 +4,17 @@
 
 #include "Drill.h"
 #include "MemoryForm.h"
-#include "QuestionBank.h"
 #include "TestRandom.h"
 
 #include <gtest/gtest.h>
-#include <set>
 #include <string>
 
 using drill::Drill;
 using drill::Element;
 using drill::MemoryForm;
 
-// The sequential order is run whole, click by click, through the window's
-// widgets in window_test; here the random order and the clicks that must not
-// step, on the in-memory form.
-
-TEST(Review, RandomReviewEndsOnItsLastDrawEvenWhenItem204CameFirst) {
-    MemoryForm form;
-    TestRandom random;
-    random.script(TestRandom::ValueFor(204));
-    Drill drill(form, random);
-    drill.Random();
-    std::set<std::string> presented;
-    for (int clicks = 0; form.messages().empty() && clicks < 408; ++clicks) {
-        const bool question = form.text(Element::cmdRand) != "ANSWER";
-        drill.cmdRandClick();
-        const std::string item = form.text(Element::txtQuestion);
-        if (question) {
-            if (presented.empty()) {
-                EXPECT_EQ(item, "204");
-            }
-            EXPECT_TRUE(presented.insert(item).second) << item << " came twice";
-            EXPECT_TRUE(form.rowSelected(std::stoi(item)));
-            EXPECT_EQ(form.text(Element::lblQuestion), *bank::GetQuestion(item));
-            EXPECT_EQ(form.text(Element::lblAnswer), "") << "a question beside an old answer";
-            EXPECT_EQ(form.text(Element::lblCounter), std::to_string(presented.size()));
-            EXPECT_EQ(form.text(Element::txtCounter), form.text(Element::lblCounter));
-        } else {
-            EXPECT_EQ(form.text(Element::lblAnswer), *bank::GetAnswer(item));
-        }
-    }
-    EXPECT_EQ(presented.size(), 204u);
-    EXPECT_EQ(form.messages().size(), 1u);
-    EXPECT_EQ(form.text(Element::cmdRand), "RESET");
-    drill.cmdRandClick();
-    EXPECT_TRUE(form.isVisible(Element::Picture1));
-    EXPECT_FALSE(form.isVisible(Element::cmdRand) || form.rowSelected(204));
-}
+// Whole reviews run through the window (tests/window_test.cpp) and the web
+// page (web/tests); here the clicks that must not step, on the in-memory form.
 
 // A phase outside the table (outside 16 bits too), or a random step with
 // every item asked, leaves everything as it was.

@@ -5,8 +5,8 @@
 #include "TavrinOpsLimits.h"
 
 #include "Accessibility.h"
-#include "BuildConfig.h"
 #include "Picture.h"
+#include "ProgramInfo.h"
 #include "WidgetForm.h"
 
 #include <QApplication>
@@ -301,7 +301,7 @@ void TavrinOpsLimits::runDrill(void (drill::Drill::*step)()) {
 
 // Four lines joined by single line feeds, under an empty title.
 void TavrinOpsLimits::aboutTriggered() {
-    QMessageBox box(QMessageBox::Information, QString(), QStringLiteral(TAVRIN_ABOUT_TEXT),
+    QMessageBox box(QMessageBox::Information, QString(), QString::fromUtf8(TAVRIN_ABOUT_TEXT),
                     QMessageBox::Ok, this);
     box.setTextFormat(Qt::PlainText);
     box.exec();

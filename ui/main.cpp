@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "BuildConfig.h"
+#include "ProgramInfo.h"
 #include "Startup.h"
 #include "TavrinOpsLimits.h"
 

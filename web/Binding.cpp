@@ -7,9 +7,9 @@
 // and a few C functions for JavaScript. The page forwards each command or
 // click by its name, then draws every element from the form, as the window
 // does through WidgetForm.
-#include "BuildConfig.h"
 #include "Drill.h"
 #include "MemoryForm.h"
+#include "ProgramInfo.h"
 #include "QuestionBank.h"
 #include "RandomSource.h"
 

@@ -20,7 +20,7 @@ cmake -S "$tmp" -B "$tmp/build" -G Ninja -DBUILD_TESTING=OFF >"$tmp/configure.lo
     { cat "$tmp/configure.log"; exit 1; }
 b=$tmp/build
 fail() { echo "$1"; exit 1; }
-grep -q '#define TAVRIN_VERSION "1.02"' "$b/generated/BuildConfig.h" || fail "program: not 1.02"
+grep -q '#define TAVRIN_VERSION "1.02"' "$b/generated/ProgramInfo.h" || fail "program: not 1.02"
 grep -q 'CPACK_PACKAGE_VERSION "1.02"' "$b/CPackConfig.cmake" || fail ".deb: not 1.02"
 grep -q '<release version="1.02"' "$b"/ui/*.metainfo.xml || fail "AppStream: not 1.02"
 head -n 1 "$b/packaging/changelog" | grep -qF '(1.02)' || fail "changelog: not 1.02"

@@ -48,6 +48,8 @@ programs="$WINEPREFIX/drive_c/Program Files/TAVRIN OPS LIMITS"
 programs32="$WINEPREFIX/drive_c/Program Files (x86)/TAVRIN OPS LIMITS"
 shortcut="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/TAVRIN OPS LIMITS/TAVRIN OPS LIMITS.lnk"
 key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\TAVRIN OPS LIMITS'
+# The installer registers itself in the 64-bit view; with 32-bit Wine beside
+# the 64-bit one, a plain "wine reg" reads the 32-bit view.
 for round in first again; do
     wine "$installer" /S
     wineserver -w
@@ -57,7 +59,7 @@ for round in first again; do
     done
     [ ! -e "$programs32" ] || fail "installed $round: into the 32-bit Program Files (x86)"
     [ -f "$shortcut" ] || fail "installed $round: no Start-menu shortcut"
-    entry=$(wine reg query "$key" 2>/dev/null | tr -d '\r')
+    entry=$(wine reg query "$key" /reg:64 2>/dev/null | tr -d '\r')
     grep -q "DisplayVersion *REG_SZ *$version\$" <<<"$entry" || fail "installed $round: no version $version in: $entry"
     grep -q 'DisplayIcon *REG_SZ *.*TAVRIN OPS LIMITS.exe$' <<<"$entry" || fail "installed $round: no icon"
 done
@@ -66,6 +68,6 @@ wine "$programs/Uninstall.exe" /S
 wineserver -w
 [ ! -e "$programs" ] || fail "uninstalled: left $(find "$programs" | head -n 3)"
 [ ! -e "$(dirname "$shortcut")" ] || fail "uninstalled: left the Start-menu folder"
-! wine reg query "$key" >/dev/null 2>&1 || fail "uninstalled: left the uninstall entry"
+! wine reg query "$key" /reg:64 >/dev/null 2>&1 || fail "uninstalled: left the uninstall entry"
 [ -d "$WINEPREFIX/drive_c/Program Files (x86)" ] && both="; the prefix has both Program Files" || both=""
 echo "zip $(stat -c %s "$zip") bytes, installer $(stat -c %s "$installer") bytes: both work under Wine$both"

@@ -5,7 +5,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # Draws the window's picture and the program's icon from the SVG sources
-# here into ../resources. Needs rsvg-convert (librsvg2-bin) and ImageMagick;
+# here into ../resources, and the web page's icons into ../../web. Needs rsvg-convert (librsvg2-bin) and ImageMagick;
 # the results are committed, so a build needs neither.
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -40,4 +40,8 @@ for size in 16 32 48 256; do
     rsvg-convert -w $size -h $size "$out/tavrin-ops-limits.svg" -o "$work/icon-$size.png"
 done
 cp "$work/icon-32.png" "$out/tavrin-ops-limits-32.png"
+# The web page's icons, for a phone's home screen and the app list.
+for size in 192 512; do
+    rsvg-convert -w $size -h $size "$out/tavrin-ops-limits.svg" -o "../../web/icon-$size.png"
+done
 convert "$work/icon-16.png" "$work/icon-32.png" "$work/icon-48.png" "$work/icon-256.png" "$out/tavrin-ops-limits.ico"
