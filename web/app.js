@@ -12,8 +12,10 @@ import { setUpMenus } from './menus.js';
 
 const $ = (id) => document.getElementById(id);
 
+// Without the drill nothing can work: one sentence instead of dead menus.
 function unavailable() {
   $('Picture1').hidden = true;
+  document.querySelector('nav').hidden = true;
   $('unavailable').hidden = false;
 }
 
@@ -127,12 +129,13 @@ function start(drill) {
   // and plain S, R and Z run the menu commands.
   const letters = { s: 'Sequential', r: 'Random', z: 'RESET' };
   document.addEventListener('keydown', (event) => {
-    if ($('message').open || event.altKey || event.metaKey || event.target.closest?.('[role="menubar"]')) return;
+    if ($('message').open || event.altKey || event.metaKey) return;
+    const inMenus = Boolean(event.target.closest?.('[role="menubar"]'));
     const key = event.key.toLowerCase();
-    if (letters[key] && !event.shiftKey) {
+    if (letters[key] && !event.shiftKey && (event.ctrlKey || !inMenus)) {
       event.preventDefault();
       command(letters[key]);
-    } else if ((key === ' ' || key === 'enter') && !event.ctrlKey && !event.repeat) {
+    } else if ((key === ' ' || key === 'enter') && !event.ctrlKey && !event.repeat && !inMenus) {
       const button = reviewButton();
       if (!button) return;
       event.preventDefault();
@@ -143,6 +146,8 @@ function start(drill) {
   // For the page's tests: the bank the cards come from.
   window.tavrinBank = drill.bank;
   document.body.dataset.ready = 'true';
+  performance.mark('tavrin-ready'); // the menus work from here on
+
 }
 
 const module = await loadDrillModule();

@@ -12,6 +12,7 @@ const parentItemOf = (menu) => menu.parentElement.querySelector(':scope > [role=
 
 export function setUpMenus(menubar, onCommand) {
   const top = items(menubar);
+  let focusBefore = null; // where the focus was before a menu opened: it goes back there
 
   const open = (item) => {
     const menu = submenuOf(item);
@@ -33,6 +34,7 @@ export function setUpMenus(menubar, onCommand) {
     item.focus();
   };
   const openTop = (item, focusLast = false) => {
+    if (!menubar.contains(document.activeElement)) focusBefore = document.activeElement;
     closeAll();
     focusTop(item);
     const menu = open(item);
@@ -46,7 +48,9 @@ export function setUpMenus(menubar, onCommand) {
     }
     const topItem = item.closest('[role="menubar"] > li').firstElementChild;
     closeAll();
-    topItem.tabIndex = 0;
+    focusTop(topItem);
+    if (focusBefore && focusBefore !== document.body && focusBefore.isConnected) focusBefore.focus();
+    focusBefore = null;
     onCommand(item.dataset.command, item);
   };
 

@@ -16,21 +16,22 @@ const types = {
   '.webmanifest': 'application/manifest+json', '.png': 'image/png', '.jpg': 'image/jpeg', '.svg': 'image/svg+xml',
 };
 
-// Serves the site; `down` makes every request fail, as with the network cut.
-export async function serve() {
+// Serves the site (and any `extra` pages by path); `down` makes every request
+// fail, as with the network cut.
+export async function serve({ port = 0, extra = {} } = {}) {
   const state = { down: false };
   const server = createServer(async (request, response) => {
     const path = normalize(decodeURIComponent(new URL(request.url, 'http://x').pathname)).replace(/^\/+/, '') || 'index.html';
     try {
       if (state.down) throw new Error('down');
-      const body = await readFile(join(site, path));
+      const body = extra[path] ?? (await readFile(join(site, path)));
       response.writeHead(200, { 'Content-Type': types[extname(path)] ?? 'application/octet-stream' });
       response.end(body);
     } catch {
       response.writeHead(404).end();
     }
   });
-  await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+  await new Promise((resolve) => server.listen(port, '127.0.0.1', resolve));
   state.url = `http://127.0.0.1:${server.address().port}/`;
   state.close = () => new Promise((resolve) => server.close(resolve));
   return state;

@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The TAVRIN OPS LIMITS developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# The web edition: installs what is missing, builds the site into
+# build/web/site/ and tests it: the bank and drill suites under node, then
+# the page in Debian's Chromium.
+#   scripts/web.sh          build and run every web test
+#   scripts/web.sh serve    build, then serve the site on http://127.0.0.1:8080/
+#   scripts/web.sh bench    build, then time the page's start and weigh the site
+set -euo pipefail
+cd "$(dirname "$0")/.."
+. scripts/deps.sh
+# emscripten (which brings node), GoogleTest's source, and the browser.
+need_packages cmake ninja-build emscripten googletest chromium
+command -v npm >/dev/null || need_packages npm
+# The test tools, at the versions package-lock.json pins.
+if [ ! -f web/node_modules/.package-lock.json ] || [ web/package-lock.json -nt web/node_modules/.package-lock.json ]; then
+    (cd web && npm ci --no-audit --no-fund --loglevel=error)
+fi
+
+cmake --preset web >/dev/null
+cmake --build --preset web
+case "${1:-test}" in
+test)
+    ctest --preset web
+    (cd web && node --test tests/)
+    ;;
+serve)
+    echo "Serving build/web/site/ on http://127.0.0.1:8080/ (Ctrl+C ends it)"
+    exec node --input-type=module -e "
+        import { serve } from './web/tests/harness.mjs';
+        await serve({ port: 8080 });"
+    ;;
+bench)
+    node bench/web-startup.mjs "${2:-21}"
+    ;;
+*)
+    echo "usage: $0 [test|serve|bench [RUNS]]" >&2
+    exit 2
+    ;;
+esac
