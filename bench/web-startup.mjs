@@ -9,7 +9,8 @@
 // Usage: node bench/web-startup.mjs [RUNS] (scripts/web.sh bench; default 21)
 import { readdir, readFile } from 'node:fs/promises';
 import { gzipSync } from 'node:zlib';
-import { serve, browse, site } from '../web/tests/harness.mjs';
+import { serve, site } from '../web/serve.mjs';
+import { browse } from '../web/tests/harness.mjs';
 
 const runs = Number(process.argv[2] ?? 21);
 const blank = `<!DOCTYPE html><html lang="en"><meta charset="utf-8"><title>blank</title>

@@ -29,10 +29,7 @@ test)
     (cd web && node --test tests/)
     ;;
 serve)
-    echo "Serving build/web/site/ on http://127.0.0.1:8080/ (Ctrl+C ends it)"
-    exec node --input-type=module -e "
-        import { serve } from './web/tests/harness.mjs';
-        await serve({ port: 8080 });"
+    exec node web/serve.mjs 8080
     ;;
 bench)
     node bench/web-startup.mjs "${2:-21}"

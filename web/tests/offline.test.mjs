@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The TAVRIN OPS LIMITS developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The page as an installed study aid: offline after one visit, installable,
-// storing nothing but its own files, one review per tab, and one clear
+// The page as an installed study aid: installable, offline after one visit,
+// one review per tab, storing nothing but its own files, and one clear
 // sentence where the drill cannot run.
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
@@ -13,77 +13,63 @@ let server;
 before(async () => (server = await serve()));
 after(() => server.close());
 
-test('after one visit it is installable, and reloads and runs a whole review offline, storing nothing', async () => {
+test('installable; after one visit it reloads and runs a whole review offline, a tab each, storing nothing', async (t) => {
   const { context, page, foreign, close } = await browse();
-  try {
-    await open(page, server.url);
-    await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
-    const cdp = await context.newCDPSession(page);
-    const { installabilityErrors } = await cdp.send('Page.getInstallabilityErrors');
-    assert.deepEqual(installabilityErrors, []);
+  t.after(() => close().then(() => (server.down = false)));
+  await open(page, server.url);
+  await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
+  const cdp = await context.newCDPSession(page);
+  assert.deepEqual((await cdp.send('Page.getInstallabilityErrors')).installabilityErrors, []);
 
-    // The network cut: the server answers nothing and the browser is offline.
-    server.down = true;
-    await context.setOffline(true);
-    await page.reload();
-    await page.waitForSelector('body[data-ready="true"]');
-    await page.keyboard.press('Control+s');
-    for (let step = 0; step < 408; step++) await page.keyboard.press('Space');
-    const seen = await look(page);
-    assert.deepEqual([seen.counter, seen.dialog], ['204 OF 204', 'CONGRATULATIONS!|YOU HAVE REACHED THE END OF THE REVIEW']);
-
-    // The cache holds the site's own files and nothing else is stored.
-    const expected = [...(await readFile(`${site}/sw.js`, 'utf8')).matchAll(/"\.\/([^"]*)"/g)]
-      .map((match) => server.url + match[1]).sort();
-    const stored = await page.evaluate(async () => {
-      const cached = [];
-      for (const name of await caches.keys())
-        for (const request of await (await caches.open(name)).keys()) cached.push(request.url);
-      return { cached: cached.sort(), caches: (await caches.keys()).length, local: localStorage.length,
-               session: sessionStorage.length, databases: (await indexedDB.databases()).length, cookie: document.cookie };
-    });
-    assert.deepEqual(stored, { cached: expected, caches: 1, local: 0, session: 0, databases: 0, cookie: '' });
-    assert.deepEqual(await context.cookies(), []);
-    assert.deepEqual(foreign, []);
-  } finally {
-    server.down = false;
-    await close();
+  server.down = true; // the network cut: the server answers nothing, the browser is offline
+  await context.setOffline(true);
+  await page.reload();
+  await page.waitForSelector('body[data-ready="true"]');
+  const other = await context.newPage();
+  await open(other, server.url);
+  // A whole random review by keyboard: every item once, the end on the 204th
+  // draw; the other tab meanwhile has a sequential review of its own.
+  await page.keyboard.press('Control+r');
+  await other.keyboard.press('Control+s');
+  const asked = new Set();
+  for (let draw = 1; draw <= 204; draw++) {
+    await page.keyboard.press(draw % 2 ? 'Space' : 'Enter');
+    assert.equal((await look(page)).counter, `${draw} OF 204`);
+    await page.keyboard.press(draw % 2 ? 'Enter' : 'Space');
+    // Question texts repeat across sections: title, question and answer tell the item.
+    const card = await look(page);
+    asked.add(await page.evaluate((seen) => [...Array(205).keys()].find((i) =>
+      ['title', 'question', 'answer'].every((what) => window.tavrinBank(what, i) === seen[what])), card));
+    assert.equal(card.dialog !== null, draw === 204, `draw ${draw}`);
   }
-});
+  for (let step = 0; step < 3; step++) await other.keyboard.press('Space');
+  const second = await look(other);
+  assert.deepEqual([asked.size, asked.has(undefined), second.counter, second.caption], [204, false, '2 OF 204', 'ANSWER']);
+  await page.keyboard.press('Enter'); // the box's OK, then RESET
+  await page.keyboard.press('Space');
+  assert.equal((await look(page)).picture, true);
 
-test('a second tab reviews on its own', async () => {
-  const { context, page, close } = await browse();
-  try {
-    await open(page, server.url);
-    await page.keyboard.press('Control+r');
-    await page.keyboard.press('Space');
-    const other = await context.newPage();
-    await open(other, server.url);
-    await other.keyboard.press('Control+s');
-    for (let step = 0; step < 3; step++) await other.keyboard.press('Space');
-    const [first, second] = [await look(page), await look(other)];
-    assert.deepEqual([first.button, first.counter, second.button, second.counter],
-                     ['cmdRand', '1 OF 204', 'cmdSeq', '2 OF 204']);
-  } finally {
-    await close();
-  }
+  // One cache, holding exactly the site's files; nothing else is stored.
+  const files = [...(await readFile(`${site}/sw.js`, 'utf8')).matchAll(/"\.\/([^"]*)"/g)].map((m) => server.url + m[1]);
+  const stored = await page.evaluate(async () => {
+    const names = await caches.keys();
+    const cached = (await (await caches.open(names[0])).keys()).map((request) => request.url);
+    return { caches: names.length, cached: cached.sort(), local: localStorage.length, session: sessionStorage.length,
+             databases: (await indexedDB.databases()).length, cookie: document.cookie };
+  });
+  assert.deepEqual(stored, { caches: 1, cached: files.sort(), local: 0, session: 0, databases: 0, cookie: '' });
+  assert.deepEqual([await context.cookies(), foreign], [[], []]);
 });
 
 test('without WebAssembly, or when the drill fails to load, one sentence and no dead menu', async () => {
-  for (const breakIt of [
-    (context) => context.addInitScript(() => delete window.WebAssembly),
-    (context) => context.route('**/drill.wasm', (route) => route.fulfill({ status: 404 })),
-  ]) {
+  for (const breakIt of [(context) => context.addInitScript(() => delete window.WebAssembly),
+                         (context) => context.route('**/drill.wasm', (route) => route.fulfill({ status: 404 }))]) {
     const { context, page, close } = await browse({ serviceWorkers: 'block' });
-    try {
-      await breakIt(context);
-      await page.goto(server.url);
-      await page.waitForSelector('#unavailable:not([hidden])');
-      const shown = await page.evaluate(() => [...document.querySelectorAll('nav, #Picture1, .review')]
-        .filter((e) => e.checkVisibility()).length);
-      assert.equal(shown, 0);
-    } finally {
-      await close();
-    }
+    await breakIt(context);
+    await page.goto(server.url);
+    await page.waitForSelector('#unavailable:not([hidden])');
+    const visible = await page.evaluate(() => [...document.querySelectorAll('nav, #Picture1, .review')].filter((e) => e.checkVisibility()));
+    await close();
+    assert.equal(visible.length, 0);
   }
 });
