@@ -4,12 +4,14 @@
 
 #include "NumberText.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <limits>
+#include <utility>
 
 namespace drill {
 namespace {
@@ -57,20 +59,24 @@ std::optional<double> ParsePortable(std::string_view number) {
     return value;
 }
 
+// The sign of a number text, and the text after its leading blanks and sign.
+std::pair<double, std::string_view> SplitSign(std::string_view text) {
+    const std::size_t start = std::min(text.find_first_not_of(" \t"), text.size());
+    text.remove_prefix(start);
+    if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
+        const double sign = text.front() == '-' ? -1.0 : 1.0;
+        return {sign, text.substr(1)};
+    }
+    return {1.0, text};
+}
+
 } // namespace
 
 namespace portable {
 
 double LenientNumber(std::string_view text) {
-    std::size_t pos = text.find_first_not_of(" \t");
-    if (pos == std::string_view::npos)
-        return 0.0;
-    double sign = 1.0;
-    if (text[pos] == '+' || text[pos] == '-') {
-        sign = text[pos] == '-' ? -1.0 : 1.0;
-        ++pos;
-    }
-    const std::optional<double> value = ParsePortable(text.substr(pos));
+    const auto [sign, number] = SplitSign(text);
+    const std::optional<double> value = ParsePortable(number);
     return value ? sign * *value : 0.0;
 }
 
@@ -88,23 +94,16 @@ std::string WholeNumberText(double value) {
 #if defined(__cpp_lib_to_chars)
 
 double LenientNumber(std::string_view text) {
-    std::size_t pos = text.find_first_not_of(" \t");
-    if (pos == std::string_view::npos)
-        return 0.0;
-    double sign = 1.0;
-    if (text[pos] == '+' || text[pos] == '-') {
-        sign = text[pos] == '-' ? -1.0 : 1.0;
-        ++pos;
-    }
-    // from_chars would also read "inf", "nan" and, after a 0, nothing more;
-    // only digits, or a point and a digit, start a number.
+    const auto [sign, number] = SplitSign(text);
+    // from_chars would also read "inf" and "nan"; only digits, or a point
+    // and a digit, start a number.
     const bool startsNumber =
-        pos < text.size() && (IsDigit(text[pos]) || (text[pos] == '.' && pos + 1 < text.size() &&
-                                                     IsDigit(text[pos + 1])));
+        !number.empty() &&
+        (IsDigit(number[0]) || (number[0] == '.' && number.size() > 1 && IsDigit(number[1])));
     if (!startsNumber)
         return 0.0;
     double value = 0.0;
-    const auto [end, error] = std::from_chars(text.data() + pos, text.data() + text.size(), value);
+    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
     if (error != std::errc{})
         return 0.0;
     return sign * value;
