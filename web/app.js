@@ -75,8 +75,13 @@ function start(drill) {
   // After every command: the elements as the drill left them, the new card
   // for screen readers (a new section's title with its first question), the
   // focus where the window puts it, and any message the drill showed.
+  const announce = (text) => {
+    // Emptied first, so that a card with the same text as the last is heard too.
+    $('announcer').textContent = '';
+    $('announcer').textContent = text;
+  };
   const draw = () => {
-    const before = { question: $('lblQuestion').textContent, answer: $('lblAnswer').textContent };
+    const before = { counter: $('lblCounter').textContent, answer: $('lblAnswer').textContent };
     for (const [i, element] of shown) {
       if (element.tagName !== 'IMG') element.textContent = drill.text(i);
       element.hidden = !drill.visible(i);
@@ -84,15 +89,16 @@ function start(drill) {
     const question = drill.text(index('lblQuestion'));
     const answer = drill.text(index('lblAnswer'));
     const title = drill.text(index('lblTitle'));
-    if (question && question !== before.question) {
-      $('announcer').textContent = (title !== titleSpoken ? `${title}. ` : '') + question;
+    if (!question) titleSpoken = ''; // a new review, or none: its first title is heard
+    // A question step moves the counter; an answer step fills the empty answer.
+    if (question && drill.text(index('lblCounter')) !== before.counter) {
+      announce((title !== titleSpoken ? `${title}. ` : '') + question);
       titleSpoken = title;
-    } else if (answer && answer !== before.answer) {
-      $('announcer').textContent = answer;
+    } else if (answer && !before.answer) {
+      announce(answer);
     }
     const button = reviewButton();
     if (!button) {
-      titleSpoken = '';
       $('Picture1').focus();
     } else if (!question && !answer) {
       button.focus(); // a new review: its START button

@@ -34,7 +34,8 @@ test('installable; after one visit it reloads and runs a whole review offline, a
   const asked = new Set();
   for (let draw = 1; draw <= 204; draw++) {
     await page.keyboard.press(draw % 2 ? 'Space' : 'Enter');
-    assert.equal((await look(page)).counter, `${draw} OF 204`);
+    const step = await look(page); // heard even when the last question read the same
+    assert.ok(step.counter === `${draw} OF 204` && step.heard.endsWith(step.question), JSON.stringify(step));
     await page.keyboard.press(draw % 2 ? 'Enter' : 'Space');
     // Question texts repeat across sections: title, question and answer tell the item.
     const card = await look(page);
