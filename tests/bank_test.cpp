@@ -10,7 +10,8 @@ using bank::GetAnswer;
 using bank::GetQuestion;
 using bank::GetTitle;
 
-TEST(QuestionBank, OnlyThePlainDecimalTextNamesAnItem) {
+// Only the plain decimal text names an item; every item has a title.
+TEST(QuestionBank, LookupsAtTheEdges) {
     EXPECT_EQ(GetQuestion("1"), "Max for Enrichment");
     EXPECT_EQ(GetAnswer("204"), "Must be within MAC Max 15 - 30%");
     EXPECT_EQ(GetQuestion("48"), "Voltage Range "); // the trailing blank belongs to the text
@@ -21,9 +22,7 @@ TEST(QuestionBank, OnlyThePlainDecimalTextNamesAnItem) {
         EXPECT_FALSE(GetQuestion(key).has_value());
         EXPECT_FALSE(GetAnswer(key).has_value());
     }
-}
-
-TEST(QuestionBank, TitlesAtTheEdgesOfTheirRanges) {
+    // Titles at the edges of their ranges, and none outside 1 to 204.
     const std::pair<std::int16_t, std::string_view> cases[] = {
         {1, "STARTING TIT"},      {10, "STARTING TIT"}, {11, "ENGINE TIT"},
         {161, "TAXI OPERATOINS"}, {198, "GTC"},         {199, "MISCELLANEOUS"},

@@ -10,22 +10,21 @@
 #include <gtest/gtest.h>
 #include <random>
 
-TEST(NumberText, LenientParseReadsTheLeadingNumberOrZero) {
+// The lenient parse reads the leading number or 0; a phase is the nearest
+// 16-bit integer.
+TEST(NumberText, LenientParseAndPhases) {
     const std::pair<const char*, double> cases[] = {
         {"S Q A", 0}, {"Q #", 0}, {"Count", 0}, {"", 0},    {"204", 204}, {" 12abc", 12},
         {"+4", 4},    {"-3", -3}, {".5", 0.5},  {"inf", 0}, {"nan", 0},   {"-", 0},
     };
     for (const auto& [text, expected] : cases)
         EXPECT_EQ(drill::LenientNumber(text), expected) << "text '" << text << "'";
-}
-
-// Halves go to the even neighbour; what does not fit 16 bits has no phase.
-TEST(NumberText, NearestSixteenBitInteger) {
-    const std::pair<double, std::optional<std::int16_t>> cases[] = {
+    // Halves go to the even neighbour; what does not fit 16 bits has no phase.
+    const std::pair<double, std::optional<std::int16_t>> phases[] = {
         {0.5, 0},         {1.5, 2},      {2.5, 2},       {-0.5, 0},   {32767.4, 32767},
         {-32768, -32768}, {32767.5, {}}, {-32768.6, {}}, {1e300, {}},
     };
-    for (const auto& [value, expected] : cases)
+    for (const auto& [value, expected] : phases)
         EXPECT_EQ(drill::NearestInt16(value), expected) << value;
 }
 
