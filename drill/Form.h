@@ -11,9 +11,10 @@
 //                                      v
 //                          Form (named elements, message box)
 //
-// Form is all the drill knows of the window. The Qt window and the web page
-// implement it with their widgets; MemoryForm in plain memory, so every review
-// runs the same drill code with or without a display.
+// Form is all the drill knows of the window. The Qt window implements it with
+// its widgets; MemoryForm in plain memory, for the tests and for the web page
+// (which draws its elements from it), so every review runs the same drill code
+// with or without a display.
 #pragma once
 
 #include <array>
