@@ -153,7 +153,6 @@ function start(drill) {
   window.tavrinBank = drill.bank;
   document.body.dataset.ready = 'true';
   performance.mark('tavrin-ready'); // the menus work from here on
-
 }
 
 const module = await loadDrillModule();
