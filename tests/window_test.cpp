@@ -238,9 +238,12 @@ private slots:
                  "S Q AQ #Count");
         QCOMPARE(find<QItemSelectionModel>("RandomList")->model()->rowCount(), 205);
         QCOMPARE(window->minimumSize(), window->maximumSize());
-        // The picture's built-in pixels are the JPEG's, as Qt decodes it.
+        // The built-in pixels are those of the picture's JPEG and the icon's PNG.
         QCOMPARE(find<QLabel>("Picture1")->pixmap().toImage(),
-                 QImage(TAVRIN_PICTURE_JPEG).convertToFormat(QImage::Format_RGB32));
+                 QImage(TAVRIN_RESOURCES "picture.jpg").convertToFormat(QImage::Format_RGB32));
+        QCOMPARE(window->windowIcon().pixmap(32).toImage(),
+                 QImage(TAVRIN_RESOURCES "tavrin-ops-limits-32.png")
+                     .convertToFormat(QImage::Format_ARGB32_Premultiplied));
         // Screen readers see what matters: the counter speaks as a whole, what
         // only holds state is not exposed at all.
         QAccessibleInterface* client = QAccessible::queryAccessibleInterface(find("client"));

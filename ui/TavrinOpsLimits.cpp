@@ -137,7 +137,7 @@ TavrinOpsLimits::TavrinOpsLimits(QWidget* parent)
                               Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName(QStringLiteral("TavrinOpsLimits"));
     setWindowTitle(QStringLiteral("TAVRIN OPS LIMITS"));
-    setWindowIcon(QIcon(QStringLiteral(":/tavrin-ops-limits-32.png")));
+    setWindowIcon(IconPicture());
 
     createElements();
     createMenus();

@@ -40,6 +40,9 @@ for size in 16 32 48 256; do
     rsvg-convert -w $size -h $size "$out/tavrin-ops-limits.svg" -o "$work/icon-$size.png"
 done
 cp "$work/icon-32.png" "$out/tavrin-ops-limits-32.png"
+# The window's icon, ahead of time in Format_ARGB32's byte layout (B, G, R, A),
+# so that start-up reads no PNG (reading one first scans Qt's image plugins).
+convert "$work/icon-32.png" -depth 8 BGRA:"$out/tavrin-ops-limits-32.bgra"
 # The web page's icons, for a phone's home screen and the app list.
 for size in 192 512; do
     rsvg-convert -w $size -h $size "$out/tavrin-ops-limits.svg" -o "../../web/icon-$size.png"
