@@ -71,8 +71,13 @@ class WindowTest : public QObject {
         return child;
     }
     // Labels, buttons and fields alike hold their caption in "text".
-    QString caption(const QString& name) const { return find(name)->property("text").toString(); }
-    bool shown(const QString& name) const { return find(name)->isVisibleTo(window.get()); }
+    QString caption(const QString& name) const {
+        return find<QObject>(name)->property("text").toString();
+    }
+    bool shown(const QString& name) const {
+        const auto* widget = qobject_cast<QWidget*>(find<QObject>(name));
+        return widget && widget->isVisibleTo(window.get());
+    }
     // What a screen reader says of an element: its accessible name.
     static QString spoken(QObject* object) {
         return QAccessible::queryAccessibleInterface(object)->text(QAccessible::Name);

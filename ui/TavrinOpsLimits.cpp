@@ -14,7 +14,6 @@
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLayout>
-#include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
@@ -104,16 +103,13 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QRect& rect, const QF
     return label;
 }
 
-// The hidden fields that hold the review state: never shown, focused or edited.
-QLineEdit* MakeStateField(QWidget* parent, drill::Element element, const QRect& rect) {
-    auto* field = new QLineEdit(QLatin1String(drill::Info(element).startText), parent);
+// The hidden fields that hold the review state. Never shown, focused or
+// edited, they need no widget: a named object with a "text" property, as the
+// labels and buttons have.
+void MakeStateField(QObject* parent, drill::Element element) {
+    auto* field = new QObject(parent);
     field->setObjectName(QLatin1String(drill::ElementName(element)));
-    field->setGeometry(rect);
-    field->setReadOnly(true);
-    field->setFocusPolicy(Qt::NoFocus);
-    field->hide();
-    accessibility::Conceal(*field);
-    return field;
+    field->setProperty("text", QLatin1String(drill::Info(element).startText));
 }
 
 QPushButton* MakeReviewButton(QWidget* parent, const char* name) {
@@ -178,9 +174,9 @@ void TavrinOpsLimits::createElements() {
     randomList->setObjectName(QString::fromLatin1(drill::kRandomListName));
 
     cmdRand_ = MakeReviewButton(client, "cmdRand");
-    MakeStateField(client, drill::Element::txtSQA, {184, 240, 41, 19});
-    MakeStateField(client, drill::Element::txtQuestion, {136, 240, 41, 19});
-    MakeStateField(client, drill::Element::txtCounter, {88, 240, 41, 19});
+    for (const auto field :
+         {drill::Element::txtSQA, drill::Element::txtQuestion, drill::Element::txtCounter})
+        MakeStateField(client, field);
     cmdSeq_ = MakeReviewButton(client, "cmdSeq");
 
     const QString sansSerif = QStringLiteral("MS Sans Serif");

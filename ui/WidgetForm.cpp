@@ -4,10 +4,8 @@
 
 #include "WidgetForm.h"
 
-#include <QAbstractButton>
 #include <QItemSelectionModel>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMessageBox>
 
 namespace {
@@ -22,38 +20,28 @@ WidgetForm::WidgetForm(QWidget& window)
     : window_(window) {
     for (const drill::ElementInfo& info : drill::kElements) {
         const QString name = ToQString(info.name);
-        widgets_[static_cast<std::size_t>(info.element)] = window.findChild<QWidget*>(name);
-        Q_ASSERT_X(widget(info.element), "WidgetForm", qPrintable(name));
+        elements_[static_cast<std::size_t>(info.element)] = window.findChild<QObject*>(name);
+        Q_ASSERT_X(element(info.element), "WidgetForm", qPrintable(name));
     }
     randomList_ = window.findChild<QItemSelectionModel*>(ToQString(drill::kRandomListName));
     Q_ASSERT(randomList_ && randomList_->model()->rowCount() == drill::kRandomListRows);
 }
 
-QWidget* WidgetForm::widget(drill::Element element) const {
-    return widgets_[static_cast<std::size_t>(element)];
+QObject* WidgetForm::element(drill::Element element) const {
+    return elements_[static_cast<std::size_t>(element)];
 }
 
 std::string WidgetForm::text(drill::Element element) const {
-    QWidget* w = widget(element);
-    if (auto* label = qobject_cast<QLabel*>(w))
-        return label->text().toStdString();
-    if (auto* button = qobject_cast<QAbstractButton*>(w))
-        return button->text().toStdString();
-    if (auto* field = qobject_cast<QLineEdit*>(w))
-        return field->text().toStdString();
-    return {};
+    return this->element(element)->property("text").toString().toStdString();
 }
 
 void WidgetForm::setText(drill::Element element, std::string_view text) {
-    QWidget* w = widget(element);
+    QObject* object = this->element(element);
     const QString value = ToQString(text);
-    if (auto* label = qobject_cast<QLabel*>(w)) {
+    if (auto* label = qobject_cast<QLabel*>(object))
         setLabelText(element, *label, value);
-    } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
-        button->setText(value);
-    } else if (auto* field = qobject_cast<QLineEdit*>(w)) {
-        field->setText(value);
-    }
+    else
+        object->setProperty("text", value);
 }
 
 // Besides the caption, what a screen reader needs: it speaks what the focused
@@ -67,7 +55,7 @@ void WidgetForm::setLabelText(drill::Element element, QLabel& label, const QStri
     switch (element) {
     case Element::lblCounter: {
         // Read as a whole, "12 OF 204"; lblOf204 itself is not exposed.
-        const auto* of204 = qobject_cast<QLabel*>(widget(Element::lblOf204));
+        const auto* of204 = qobject_cast<QLabel*>(this->element(Element::lblOf204));
         label.setAccessibleName(value.isEmpty() ? QString()
                                                 : value + QLatin1Char(' ') + of204->text());
         break;
@@ -89,7 +77,9 @@ void WidgetForm::setLabelText(drill::Element element, QLabel& label, const QStri
 }
 
 void WidgetForm::setVisible(drill::Element element, bool visible) {
-    widget(element)->setVisible(visible);
+    auto* widget = qobject_cast<QWidget*>(this->element(element));
+    Q_ASSERT(widget); // the drill never shows or hides a hidden field
+    widget->setVisible(visible);
 }
 
 bool WidgetForm::rowSelected(int row) const {

@@ -11,12 +11,13 @@
 
 class QLabel;
 class QItemSelectionModel;
+class QObject;
 class QWidget;
 
-// The drill's named elements, realised by the window's widgets: labels and
-// buttons by their captions, the three hidden fields by QLineEdit texts and
-// the asked-set by the row selection of the list box RandomList (a model and
-// its selection, with no view: it is never shown).
+// The drill's named elements, realised by the window's children: labels,
+// buttons and the three hidden fields by their "text" property (the fields are
+// plain objects, never shown), and the asked-set by the row selection of the
+// list box RandomList (a model and its selection, with no view either).
 class WidgetForm final : public drill::Form {
 public:
     // Finds every element among the window's children by its objectName.
@@ -30,11 +31,11 @@ public:
     void showMessage(std::string_view text, std::string_view title) override;
 
 private:
-    QWidget* widget(drill::Element element) const;
+    QObject* element(drill::Element element) const;
     void setLabelText(drill::Element element, QLabel& label, const QString& value);
 
     QWidget& window_;
-    std::array<QWidget*, drill::kElements.size()> widgets_{};
+    std::array<QObject*, drill::kElements.size()> elements_{};
     QItemSelectionModel* randomList_ = nullptr;
     QString titleToSpeak_; // a new section's title, spoken with its first question
 };
