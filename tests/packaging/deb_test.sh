@@ -41,6 +41,9 @@ touch "$root/var/lib/dpkg/status" "$root/var/lib/dpkg/available"
 dpkg() { command dpkg --root="$root" --force-not-root --force-script-chrootless --log=/dev/null "$@"; }
 dpkg --force-depends -i "$deb" >/dev/null 2>&1
 [ -x "$root/usr/bin/tavrin-ops-limits" ] || { echo "dpkg -i installed no program"; exit 1; }
+for program in "$root/usr/bin/tavrin-ops-limits" "$build/ui/tavrin-ops-limits"; do
+    ! readelf -d "$program" | grep -E 'R(UN)?PATH' || { echo "$program has a library search path"; exit 1; }
+done
 dpkg -r tavrin-ops-limits >/dev/null
 left=$(find "$root" -path "$root/var" -prune -o -type f -print | wc -l)
 [ "$left" -eq 0 ] || { echo "dpkg -r left $left files"; exit 1; }
