@@ -5,7 +5,10 @@
 #include "Accessibility.h"
 
 #include <QAccessibleWidget>
+#include <QPalette>
 #include <QWidget>
+#include <algorithm>
+#include <cmath>
 
 namespace accessibility {
 namespace {
@@ -50,6 +53,15 @@ QAccessibleInterface* Factory(const QString&, QObject* object) {
                                                           : nullptr;
 }
 
+// WCAG 2 relative luminance.
+double Luminance(const QColor& colour) {
+    const auto channel = [](float c) {
+        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(colour.redF()) + 0.7152 * channel(colour.greenF()) +
+           0.0722 * channel(colour.blueF());
+}
+
 } // namespace
 
 void Conceal(QWidget& widget) {
@@ -57,6 +69,27 @@ void Conceal(QWidget& widget) {
     Q_UNUSED(installed);
     widget.setProperty(kConcealed, true);
     widget.parentWidget()->setProperty(kConceals, true);
+}
+
+double Contrast(const QColor& a, const QColor& b) {
+    const auto [dark, light] = std::minmax({Luminance(a), Luminance(b)});
+    return (light + 0.05) / (dark + 0.05);
+}
+
+// The designed colours were chosen for a light window. On a dark one (its
+// background darker than its text), the same hue, lightened until it reads
+// at 4.5:1.
+QColor ReadableOn(const QColor& designed, const QPalette& palette) {
+    const QColor background = palette.color(QPalette::Window);
+    if (background.lightnessF() >= palette.color(QPalette::WindowText).lightnessF())
+        return designed;
+    QColor colour = designed;
+    for (float lightness = designed.lightnessF();
+         Contrast(colour, background) < 4.5 && lightness < 1.0f;) {
+        lightness = std::min(1.0f, lightness + 0.02f);
+        colour = QColor::fromHslF(designed.hslHueF(), designed.hslSaturationF(), lightness);
+    }
+    return colour;
 }
 
 } // namespace accessibility

@@ -2,16 +2,23 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Keeps elements that mean nothing to a listener out of what assistive
-// technology sees: the hidden fields and list that hold the review state, and
-// the counter's fixed tail, which the counter already speaks.
+// What the window does for users of assistive technology and of dark themes.
 #pragma once
 
+class QColor;
+class QPalette;
 class QWidget;
 
 namespace accessibility {
 
-// The widget no longer appears among its parent's accessible children.
+// The widget no longer appears among its parent's accessible children: for
+// the counter's fixed tail, which the counter already speaks.
 void Conceal(QWidget& widget);
+
+// The WCAG 2 contrast ratio of two colours, from 1 to 21.
+double Contrast(const QColor& a, const QColor& b);
+
+// The designed colour, or on a dark window the same hue lightened to 4.5:1.
+QColor ReadableOn(const QColor& designed, const QPalette& palette);
 
 } // namespace accessibility

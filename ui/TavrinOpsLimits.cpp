@@ -21,7 +21,6 @@
 #include <QStringListModel>
 #include <QUrl>
 #include <algorithm>
-#include <cmath>
 
 namespace {
 
@@ -44,36 +43,6 @@ QFont ElementFont(const QString& face, qreal points, QFont::Weight weight, bool 
 
 // The designed text colour of a label, kept for recolouring on a palette change.
 constexpr const char* kDesignedColour = "designedColour";
-
-// WCAG 2 relative luminance and contrast ratio.
-double Luminance(const QColor& colour) {
-    const auto channel = [](float c) {
-        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * channel(colour.redF()) + 0.7152 * channel(colour.greenF()) +
-           0.0722 * channel(colour.blueF());
-}
-
-double Contrast(const QColor& a, const QColor& b) {
-    const auto [dark, light] = std::minmax({Luminance(a), Luminance(b)});
-    return (light + 0.05) / (dark + 0.05);
-}
-
-// The designed colours were chosen for a light window. On a dark one (its
-// background darker than its text), the same hue, lightened until it reads
-// at 4.5:1.
-QColor ReadableOn(const QColor& designed, const QPalette& palette) {
-    const QColor background = palette.color(QPalette::Window);
-    if (background.lightnessF() >= palette.color(QPalette::WindowText).lightnessF())
-        return designed;
-    QColor colour = designed;
-    for (float lightness = designed.lightnessF();
-         Contrast(colour, background) < 4.5 && lightness < 1.0f;) {
-        lightness = std::min(1.0f, lightness + 0.02f);
-        colour = QColor::fromHslF(designed.hslHueF(), designed.hslSaturationF(), lightness);
-    }
-    return colour;
-}
 
 // A label that the program may give the keyboard focus, so that a screen
 // reader speaks it. A QLabel that can take the focus otherwise switches to its
@@ -231,7 +200,7 @@ void TavrinOpsLimits::recolour() {
             continue;
         QPalette palette = label->palette();
         palette.setColor(QPalette::WindowText,
-                         ReadableOn(designed.value<QColor>(), this->palette()));
+                         accessibility::ReadableOn(designed.value<QColor>(), this->palette()));
         label->setPalette(palette);
     }
 }
