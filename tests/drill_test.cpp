@@ -3,8 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The random picker and the clicks that must not step, on the in-memory form.
-// Whole reviews run through the window (window_test.cpp) and the web page
-// (web/tests), over the same drill.
+// Whole reviews run through the window and the web page, over the same drill.
 #include "Drill.h"
 #include "MemoryForm.h"
 #include "RandomSource.h"
@@ -38,7 +37,11 @@ struct TestRandom final : drill::RandomSource {
 
 } // namespace
 
-TEST(Picker, DrawsMapOntoItemsOneTo204) {
+// A draw r in [0, 1) is item 1 + floor(204 r). Items already asked are drawn
+// again, after one reseed per pick, until a free one comes. Row 0 is no item:
+// with rows 1 to 204 set the set is exhausted, and the pick reports it instead
+// of drawing for ever.
+TEST(Picker, MapsDrawsOntoFreeItemsAndReportsExhaustion) {
     for (const auto& [r, item] : {std::pair{0.0f, 1}, {1.0f / 204, 2}, {0.99999994f, 204}}) {
         MemoryForm form;
         TestRandom random;
@@ -46,12 +49,6 @@ TEST(Picker, DrawsMapOntoItemsOneTo204) {
         EXPECT_EQ(Drill(form, random).GetRandom(), item);
         EXPECT_TRUE(form.rowSelected(item));
     }
-}
-
-// Items already asked are drawn again, after one reseed per pick, until a
-// free one comes. Row 0 is no item: with rows 1 to 204 set the set is
-// exhausted, and the pick reports it instead of drawing for ever.
-TEST(Picker, RedrawsUntilTheLastFreeItemThenReportsExhaustion) {
     MemoryForm form;
     TestRandom random; // draws items 1, 2, 3, ... in turn
     Drill drill(form, random);
@@ -60,9 +57,8 @@ TEST(Picker, RedrawsUntilTheLastFreeItemThenReportsExhaustion) {
     EXPECT_EQ(drill.GetRandom(), 204);
     EXPECT_EQ(random.draws, 204);
     EXPECT_EQ(random.reseeds, 1);
-    const int draws = random.draws;
     EXPECT_FALSE(drill.GetRandom().has_value());
-    EXPECT_EQ(random.draws, draws);
+    EXPECT_EQ(random.draws, 204);
     EXPECT_FALSE(form.rowSelected(0));
 }
 
@@ -78,8 +74,7 @@ TEST(Review, ClicksThatCannotStepChangeNothing) {
         return s;
     };
     const std::pair<const char*, bool> cases[] = {
-        {"4", false},     {"-1", false},  {"40000", false}, {"-40000", false},
-        {"1e300", false}, {"3.5", false}, {"0", true},      {"2", true},
+        {"4", false}, {"-1", false}, {"40000", false}, {"3.5", false}, {"0", true}, {"2", true},
     };
     for (const auto& [phase, exhausted] : cases) {
         SCOPED_TRACE(phase);

@@ -12,7 +12,6 @@
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QRandomGenerator>
 #include <QScopeGuard>
 #include <QTest>
@@ -26,8 +25,7 @@ QString Text(std::optional<std::string_view> text) {
     return QString::fromLatin1(text->data(), static_cast<qsizetype>(text->size()));
 }
 
-// Records every message box as "title|text" when it shows, then presses its OK
-// button once the box's own event loop runs, so modal boxes never block a test.
+// Records each message box as "title|text", then presses OK from the box's own loop.
 struct ModalCloser : QObject {
     ModalCloser() { qApp->installEventFilter(this); }
     bool eventFilter(QObject* watched, QEvent* event) override {
@@ -123,8 +121,7 @@ private slots:
     // title with its first question, then the question, then the answer.
     void wholeSequentialReviewByKeyboard() {
         if (!window->isActiveWindow())
-            QSKIP("The window cannot become active here (a compositor without an input seat), "
-                  "so no key can reach it");
+            QSKIP("No key can reach a window that cannot become active (no input seat)");
         // A screen reader speaks the object that takes the focus (Qt tells it of
         // every focus change in the active window): after each step the focus
         // must have moved, to an object whose name is the step's new text.

@@ -1,9 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The TAVRIN OPS LIMITS developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// What the page's tests share: the built site served from 127.0.0.1
-// (serve.mjs), Debian's Chromium in a fresh persistent profile (as installability and the service
-// worker want), and the page read as a user sees and hears it.
+// What the page's tests share: the site served from 127.0.0.1, Debian's Chromium in a fresh
+// persistent profile (for installability and the service worker), the page as a user meets it.
 import { mkdtemp, rm } from 'node:fs/promises';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';

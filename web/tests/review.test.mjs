@@ -1,9 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The TAVRIN OPS LIMITS developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// A whole review as people make it on a phone, by touch: every card against
-// the bank, what a screen reader is told, and that the card fits the screen.
-// (A whole random review by keyboard runs offline, in offline.test.mjs.)
+// A whole review by touch on a phone: every card against the bank, what a screen reader
+// is told, and that the card fits the screen. (A random one by keyboard: offline.test.mjs.)
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { serve, browse, open, look, bank, clickAll } from './harness.mjs';
