@@ -33,6 +33,10 @@ echo "default_driver=null" >"$HOME/.libao" # speech goes nowhere: Orca's log tel
 xvfb-run -a -s "-screen 0 1024x768x24" dbus-launch --exit-with-session bash -c '
     started=()
     stop() {
+        # Orca first, while the buses still run, so that it writes out its log.
+        if [ -n "${orca:-}" ] && kill "$orca" 2>/dev/null; then
+            for _ in $(seq 50); do kill -0 "$orca" 2>/dev/null || break; sleep 0.1; done
+        fi
         local pidfile=$XDG_RUNTIME_DIR/speech-dispatcher/pid/speech-dispatcher.pid
         [ -f "$pidfile" ] && started+=("$(cat "$pidfile")")
         kill "${started[@]}" 2>/dev/null || true
@@ -44,7 +48,8 @@ xvfb-run -a -s "-screen 0 1024x768x24" dbus-launch --exit-with-session bash -c '
     started+=($!)
     sleep 1
     orca --replace -u "$HOME/orca" --debug-file "$HOME/orca.log" >/dev/null 2>&1 &
-    started+=($!)
+    orca=$!
+    started+=($orca)
     sleep 4
     QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 build/default/ui/tavrin-ops-limits \
         >/dev/null 2>&1 &
