@@ -9,7 +9,7 @@
 
 // The pixels are built into the program in the byte layout of the QImage
 // formats below (resources/*.bgra, made by ui/art/draw.sh). Start-up then
-// neither scans Qt's image plugins nor decodes anything, and the picture's
+// neither loads an image plugin nor decodes anything, and the picture's
 // pixmap shares the program's read-only pages instead of holding a copy: a
 // raster pixmap keeps an image that is already in the screen's format as it
 // is. QImage wants its rows 32-bit aligned, which a Qt resource does not

@@ -41,7 +41,7 @@ for size in 16 32 48 256; do
 done
 cp "$work/icon-32.png" "$out/tavrin-ops-limits-32.png"
 # The window's icon, ahead of time in Format_ARGB32's byte layout (B, G, R, A),
-# so that start-up reads no PNG (reading one first scans Qt's image plugins).
+# so that start-up decodes no PNG.
 convert "$work/icon-32.png" -depth 8 BGRA:"$out/tavrin-ops-limits-32.bgra"
 # The web page's icons, for a phone's home screen and the app list.
 for size in 192 512; do
