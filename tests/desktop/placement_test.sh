@@ -16,7 +16,7 @@ program=$1
 frame_on_screen() {
     local size=$1
     shift
-    xvfb-run -a -s "-screen 0 ${size}x24" env "$@" bash -c '
+    "$(dirname "$0")/with-xvfb.sh" "$size" env "$@" bash -c '
         openbox >/dev/null 2>&1 &
         # Every wait is bounded: a program that fails to start ends the test.
         timeout 20 bash -c "until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q \"window id\"; do sleep 0.1; done" ||
