@@ -58,8 +58,12 @@ function showDialog(title, text, name) {
     dialog.removeAttribute('aria-labelledby');
     dialog.setAttribute('aria-label', name);
   }
+  // The focus goes back where it was, unless the browser has done so and a
+  // key pressed since has moved it on (the close event comes a task later).
   const returnTo = document.activeElement;
-  dialog.addEventListener('close', () => returnTo?.focus?.(), { once: true });
+  dialog.addEventListener('close', () => {
+    if (document.activeElement === document.body || dialog.contains(document.activeElement)) returnTo?.focus?.();
+  }, { once: true });
   dialog.showModal();
 }
 

@@ -26,10 +26,7 @@ export async function browse(options = {}) {
   return { context, page: context.pages()[0], foreign, close };
 }
 
-export async function open(page, url) {
-  await page.goto(url);
-  await page.waitForSelector('body[data-ready="true"]');
-}
+export const open = (page, url) => page.goto(url).then(() => page.waitForSelector('body[data-ready="true"]'));
 
 // Every element's text where shown, what the live region says, the focus and the box.
 export const look = (page) => page.evaluate(() => {

@@ -32,6 +32,11 @@ test('the menus by keyboard, and the commands outside the review', async (t) => 
   await page.keyboard.press('Escape');
   const closed = await look(page);
   assert.deepEqual([closed.dialog, closed.focus], [null, 'Help']); // back where it was before the box
+  // Ctrl+S in the same moment as the box closes: the focus stays where the command put it.
+  for (const key of ['Enter', 'End', 'Enter']) await page.keyboard.press(key);
+  await page.evaluate(() => { document.getElementById('message').close();
+    document.activeElement.dispatchEvent(new KeyboardEvent('keydown', { key: 's', ctrlKey: true, bubbles: true })); });
+  assert.equal((await look(page)).focus, 'cmdSeq');
   // Shortcuts with Ctrl and without; Exit returns to the picture.
   for (const [key, button] of [['Control+s', 'cmdSeq'], ['r', 'cmdRand'], ['Control+z', null], ['s', 'cmdSeq'], ['z', null]]) {
     await page.keyboard.press(key);
