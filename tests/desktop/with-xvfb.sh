@@ -24,7 +24,14 @@ finish() {
     rm -rf "$work"
 }
 trap finish EXIT
-Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$work/display" 2>"$work/log" &
+# Only clients with the cookie may connect. The server takes every cookie in
+# its file whatever the display, so the number is filled in once known.
+export XAUTHORITY=$work/Xauthority
+cookie=$(mcookie)
+touch "$XAUTHORITY"
+xauth -q add :0 . "$cookie"
+Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp -auth "$XAUTHORITY" \
+    3>"$work/display" 2>"$work/log" &
 started+=($!)
 for _ in $(seq 100); do
     grep -q . "$work/display" && break
@@ -32,6 +39,7 @@ for _ in $(seq 100); do
 done
 grep -q . "$work/display" || { echo "Xvfb did not start:" >&2; cat "$work/log" >&2; exit 1; }
 export DISPLAY=:$(cat "$work/display")
+xauth -q add "$DISPLAY" . "$cookie"
 
 # openbox now and then cannot open a display that has just started, and
 # exits; it is started again until it manages the screen, for up to 20 s.
