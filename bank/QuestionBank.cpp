@@ -101,4 +101,17 @@ std::optional<std::string_view> GetTitle(std::int16_t TitleInput) {
     return std::nullopt;
 }
 
+int SectionOf(int item) {
+    for (int section = 1; section <= kSectionCount; ++section)
+        if (kSections[section - 1].first <= item && item <= kSections[section - 1].last)
+            return section;
+    return 0;
+}
+
+int SectionSize(int section) {
+    if (section < 1 || section > kSectionCount)
+        return 0;
+    return kSections[section - 1].last - kSections[section - 1].first + 1;
+}
+
 } // namespace bank

@@ -7,6 +7,8 @@
 // text.
 #pragma once
 
+#include "Tables.h"
+
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -23,5 +25,11 @@ std::optional<std::string_view> GetAnswer(std::string_view AnswerInput);
 // The title of the section that holds item TitleInput. Callers write it into
 // the title label and, on an empty result, leave the label as it was.
 std::optional<std::string_view> GetTitle(std::int16_t TitleInput);
+
+// The number (1 to 33) of the section that holds the item; 0 for none.
+int SectionOf(int item);
+
+// How many items the section (1 to 33) holds.
+int SectionSize(int section);
 
 } // namespace bank

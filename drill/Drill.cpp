@@ -13,7 +13,6 @@
 namespace drill {
 namespace {
 
-constexpr double kReviewLength = 204.0;
 constexpr int kNoPhase = -1; // a phase text outside 16 bits: the click does nothing
 
 } // namespace
@@ -22,7 +21,7 @@ Drill::Drill(Form& form, RandomSource& random)
     : form_(form)
     , random_(random) {}
 
-void Drill::RESET() {
+Step Drill::RESET() {
     form_.setVisible(Element::Picture1, true);
     ClearAskedSet();
     for (const Element label :
@@ -36,20 +35,35 @@ void Drill::RESET() {
     WriteNumber(Element::txtSQA, Ready);
     form_.setVisible(Element::cmdSeq, false);
     form_.setVisible(Element::cmdRand, false);
+    // Marks outlive the review; only their display goes.
+    WriteNumber(Element::txtOrder, NoOrder);
+    form_.setVisible(Element::chkAgain, false);
+    form_.setVisible(Element::lblMarked, false);
+    return Step::Idle;
 }
 
-void Drill::Sequential() {
-    PrepareReview(Element::cmdSeq, Element::cmdRand, "1");
+Step Drill::Sequential() {
+    return PrepareReview(SequentialOrder, Element::cmdSeq, Element::cmdRand);
 }
 
-void Drill::Random() {
-    // The first item is only drawn by the first click.
-    PrepareReview(Element::cmdRand, Element::cmdSeq, "0");
+Step Drill::Random() {
+    return PrepareReview(RandomOrder, Element::cmdRand, Element::cmdSeq);
 }
 
-void Drill::PrepareReview(Element shownButton, Element hiddenButton, std::string_view firstItem) {
+// Each order command starts its review afresh from whatever ran before. The
+// asked-set starts out holding the items outside the review, so the picker
+// never draws them and the sequential order skips them; with every section
+// chosen it starts empty.
+Step Drill::PrepareReview(Order order, Element shownButton, Element hiddenButton) {
+    int length = 0;
+    for (int item = 1; item <= bank::kItemCount; ++item)
+        length += InReview(item, order) ? 1 : 0;
+    if (length == 0)
+        return Step::None; // the marked order with nothing marked: not offered
+
     form_.setVisible(Element::Picture1, false);
-    ClearAskedSet();
+    for (int item = 1; item <= bank::kItemCount; ++item)
+        form_.setRowSelected(List::RandomList, item, !InReview(item, order));
     for (const Element label : {Element::lblTitle, Element::lblAnswer, Element::lblQuestion}) {
         form_.setVisible(label, true);
         form_.setText(label, "");
@@ -57,41 +71,50 @@ void Drill::PrepareReview(Element shownButton, Element hiddenButton, std::string
     form_.setVisible(Element::lblCounter, true);
     form_.setText(Element::lblCounter, "0");
     form_.setVisible(Element::lblOf204, true);
+    form_.setText(Element::lblOf204, std::string(kOfPrefix) + WholeNumberText(length));
     WriteNumber(Element::txtCounter, 0);
-    form_.setText(Element::txtQuestion, firstItem);
+    // The sequential order shows its first item on the first click; the
+    // random orders only draw it then.
+    WriteNumber(Element::txtQuestion, order == SequentialOrder ? NextItem(0).value_or(0) : 0);
     WriteNumber(Element::txtSQA, Ready);
     form_.setVisible(hiddenButton, false);
     form_.setVisible(shownButton, true);
     form_.setText(shownButton, kStartCaption);
+
+    WriteNumber(Element::txtLength, length);
+    WriteNumber(Element::txtOrder, order);
+    form_.setVisible(Element::chkAgain, false);
+    ShowMarks();
+    return Step::Ready;
 }
 
-void Drill::cmdSeqClick() {
+Step Drill::cmdSeqClick() {
     switch (ReadPhase()) {
     case Ready:
         WriteNumber(Element::txtSQA, QuestionShown);
         form_.setText(Element::lblCounter, "1");
-        ShowQuestion(Element::cmdSeq);
-        break;
+        return ShowQuestion(Element::cmdSeq);
     case QuestionShown:
-        // The sequential review ends on the answer of item 204.
-        AnswerStep(Element::cmdSeq, ReadNumber(Element::txtQuestion));
-        break;
-    case AnswerShown:
+        // The sequential review ends on the answer of its last item.
+        return AnswerStep(Element::cmdSeq, ReadNumber(Element::lblCounter));
+    case AnswerShown: {
+        const auto next = NextItem(static_cast<int>(ReadNumber(Element::txtQuestion)));
+        if (!next)
+            return Step::None;
         WriteNumber(Element::txtSQA, QuestionShown);
-        Advance(Element::txtQuestion);
+        WriteNumber(Element::txtQuestion, *next);
         Advance(Element::lblCounter);
         form_.setText(Element::lblAnswer, "");
-        ShowQuestion(Element::cmdSeq);
-        break;
+        return ShowQuestion(Element::cmdSeq);
+    }
     case Finished:
-        RESET();
-        break;
+        return RESET();
     default:
-        break;
+        return Step::None;
     }
 }
 
-void Drill::cmdRandClick() {
+Step Drill::cmdRandClick() {
     const int phase = ReadPhase();
     switch (phase) {
     case Ready:
@@ -100,7 +123,7 @@ void Drill::cmdRandClick() {
         // the draw only touches the asked-set, so the user sees no difference.
         const std::optional<std::int16_t> item = GetRandom();
         if (!item)
-            return;
+            return Step::None;
         WriteNumber(Element::txtSQA, QuestionShown);
         if (phase == Ready) {
             WriteNumber(Element::txtCounter, 1);
@@ -111,59 +134,67 @@ void Drill::cmdRandClick() {
             form_.setText(Element::lblAnswer, "");
         }
         WriteNumber(Element::txtQuestion, *item);
-        ShowQuestion(Element::cmdRand);
-        break;
+        return ShowQuestion(Element::cmdRand);
     }
     case QuestionShown:
-        // The random review ends on the answer of its 204th draw, whichever
+        // The random review ends on the answer of its last draw, whichever
         // item that is.
-        AnswerStep(Element::cmdRand, ReadNumber(Element::txtCounter));
-        break;
+        return AnswerStep(Element::cmdRand, ReadNumber(Element::txtCounter));
     case Finished:
-        RESET();
-        break;
+        return RESET();
     default:
-        break;
+        return Step::None;
     }
 }
 
-void Drill::ShowQuestion(Element button) {
+Step Drill::ShowQuestion(Element button) {
+    // The order command emptied the title, so a review's first one is new.
+    const std::string titleBefore = form_.text(Element::lblTitle);
     if (const auto number = NearestInt16(ReadNumber(Element::txtQuestion)))
         GetTitle(*number);
     form_.setText(Element::lblQuestion, GetQuestion(ItemKey()));
+    form_.setVisible(Element::chkAgain, false);
     form_.setText(button, kAnswerCaption);
+    return form_.text(Element::lblTitle) != titleBefore ? Step::NewSection : Step::Question;
 }
 
-void Drill::AnswerStep(Element button, double reviewedSoFar) {
-    const bool last = reviewedSoFar == kReviewLength;
+Step Drill::AnswerStep(Element button, double reviewedSoFar) {
+    const bool last = reviewedSoFar == ReadNumber(Element::txtLength);
     form_.setText(Element::lblAnswer, GetAnswer(ItemKey()));
+    // Showing an answer clears the item's mark; the learner may set it again.
+    if (const auto item = NearestInt16(ReadNumber(Element::txtQuestion)); item && *item >= 1)
+        form_.setRowSelected(List::MarkList, std::min<int>(*item, bank::kItemCount), false);
+    form_.setChecked(Element::chkAgain, false);
+    form_.setVisible(Element::chkAgain, true);
+    ShowMarks();
     if (!last) {
         WriteNumber(Element::txtSQA, AnswerShown);
         form_.setText(button, kNextQuestionCaption);
-        return;
+        return Step::Answer;
     }
     // Answer, phase and caption are all in place before the modal box opens.
     WriteNumber(Element::txtSQA, Finished);
     form_.setText(button, kResetCaption);
-    form_.showMessage(kEndMessage, kEndTitle);
+    form_.showMessage(EndMessage(), kEndTitle);
+    return Step::End;
 }
 
 std::optional<std::int16_t> Drill::GetRandom() {
     bool anyLeft = false;
     for (int row = 1; row < kRandomListRows && !anyLeft; ++row)
-        anyLeft = !form_.rowSelected(row);
+        anyLeft = !form_.rowSelected(List::RandomList, row);
     if (!anyLeft)
         return std::nullopt;
 
     random_.reseed();
-    // Rejection sampling: every draw is uniform over 1 to 204, and draws of
-    // items already asked are thrown away.
+    // Rejection sampling: every draw is uniform over all items, and draws of
+    // items already asked (or outside the review) are thrown away.
     std::int16_t GetRandomData = 0;
     do {
         const double r = random_.next();
-        GetRandomData = static_cast<std::int16_t>(std::floor(r * kReviewLength) + 1);
-    } while (form_.rowSelected(GetRandomData));
-    form_.setRowSelected(GetRandomData, true);
+        GetRandomData = static_cast<std::int16_t>(std::floor(r * bank::kItemCount) + 1);
+    } while (form_.rowSelected(List::RandomList, GetRandomData));
+    form_.setRowSelected(List::RandomList, GetRandomData, true);
     return GetRandomData;
 }
 
@@ -178,6 +209,14 @@ std::string Drill::GetQuestion(std::string_view QuestionInput) {
 
 std::string Drill::GetAnswer(std::string_view AnswerInput) {
     return std::string(bank::GetAnswer(AnswerInput).value_or(""));
+}
+
+// The next item of the review after the given one, in item order.
+std::optional<int> Drill::NextItem(int after) const {
+    for (int item = std::max(after + 1, 1); item <= bank::kItemCount; ++item)
+        if (!form_.rowSelected(List::RandomList, item))
+            return item;
+    return std::nullopt;
 }
 
 void Drill::Advance(Element element) {
@@ -204,7 +243,7 @@ std::string Drill::ItemKey() const {
 
 void Drill::ClearAskedSet() {
     for (int row = 1; row < kRandomListRows; ++row)
-        form_.setRowSelected(row, false);
+        form_.setRowSelected(List::RandomList, row, false);
 }
 
 } // namespace drill

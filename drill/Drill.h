@@ -6,6 +6,7 @@
 
 #include "Form.h"
 
+#include <bitset>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -22,6 +23,19 @@ inline constexpr std::string_view kResetCaption = "RESET";
 inline constexpr std::string_view kEndMessage = "YOU HAVE REACHED THE END OF THE REVIEW";
 inline constexpr std::string_view kEndTitle = "CONGRATULATIONS!";
 
+// Study: marks and chosen sections.
+inline constexpr std::string_view kToReviewAgain = " TO REVIEW AGAIN";
+inline constexpr std::string_view kMarkedSpoken = "MARKED TO REVIEW AGAIN";
+inline constexpr std::string_view kNotMarkedSpoken = "NOT MARKED TO REVIEW AGAIN";
+inline constexpr std::string_view kMarkedAtEnd = " MARKED TO REVIEW AGAIN.";
+inline constexpr std::string_view kStillMarkedAtEnd = " STILL MARKED TO REVIEW AGAIN.";
+inline constexpr std::string_view kNoneMarkedAtEnd = "NONE IS STILL MARKED TO REVIEW AGAIN.";
+inline constexpr std::string_view kDrillThem = " CHOOSE BEGIN REVIEW, ORDER, MARKED TO DRILL THEM.";
+inline constexpr std::string_view kSectionsTitle = "SECTIONS";
+inline constexpr std::string_view kNoSectionChosen = "CHOOSE AT LEAST ONE SECTION TO REVIEW.";
+
+using Sections = std::bitset<bank::kSectionCount>; // bit s - 1 stands for section s
+
 // Review phases, stored as text in txtSQA. The visible review button's caption
 // always names what the next click does.
 enum Phase : std::int16_t {
@@ -31,33 +45,72 @@ enum Phase : std::int16_t {
     Finished = 3,      // "RESET"
 };
 
-// The two review orders and the reset, one method per command or click. Each
-// step reads the review state back from the form; the drill holds nothing but
-// the form and the generator.
+// The orders stored in txtOrder.
+enum Order : std::int16_t {
+    NoOrder = 0,
+    SequentialOrder = 1,
+    RandomOrder = 2,
+    MarkedOrder = 3,
+};
+
+// What a command did, so that the window and the page know where the focus
+// goes and what a screen reader is told, without reading it from texts.
+enum class Step {
+    None,       // nothing changed that needs the focus
+    Idle,       // back to the picture
+    Ready,      // a new review waits on START
+    Question,   // a question of the same section as the one before
+    NewSection, // a question whose section title is new to this review
+    Answer,
+    End,  // the last answer, and the end box
+    Mark, // the shown item's mark changed
+};
+
+// The review orders and the reset, one method per command or click, plus the
+// study commands: marks, the marked order and the chosen sections. Each step
+// reads the review state back from the form; the drill holds nothing but the
+// form and the generator.
 class Drill {
 public:
     Drill(Form& form, RandomSource& random);
 
-    // The order commands of the menu.
-    void Sequential();
-    void Random();
+    // The order commands of the menu. Each covers the chosen sections; the
+    // marked order only their marked items, in random order.
+    Step Sequential();
+    Step Random();
+    Step Marked();
 
     // Clicks on the review buttons.
-    void cmdSeqClick();
-    void cmdRandClick();
+    Step cmdSeqClick();
+    Step cmdRandClick();
 
     // Back to the idle look: picture shown, labels and buttons hidden, state 0.
     // The menu's File > Reset and the click that ends a review.
-    void RESET();
+    Step RESET();
 
     // Draws an item not yet asked in this random review, uniformly, and marks
     // it asked. Empty, without a draw, when every item has been asked.
     std::optional<std::int16_t> GetRandom();
 
+    // Marks or unmarks the item whose answer is shown.
+    Step ReviewAgain();
+    Step ClearMarks();
+    // Marked items in the chosen sections: what the marked order would drill.
+    int MarkedToDrill() const;
+
+    Sections ChosenSections() const;
+    // False, changing nothing, when no section is chosen. A running review
+    // keeps its items; the next order command takes the new choice.
+    bool ChooseSections(const Sections& chosen);
+
 private:
-    void PrepareReview(Element shownButton, Element hiddenButton, std::string_view firstItem);
-    void ShowQuestion(Element button);
-    void AnswerStep(Element button, double reviewedSoFar);
+    Step PrepareReview(Order order, Element shownButton, Element hiddenButton);
+    Step ShowQuestion(Element button);
+    Step AnswerStep(Element button, double reviewedSoFar);
+    bool InReview(int item, Order order) const;
+    std::optional<int> NextItem(int after) const;
+    void ShowMarks();
+    std::string EndMessage() const;
     void Advance(Element element);
     int ReadPhase() const;
     double ReadNumber(Element element) const;

@@ -17,6 +17,8 @@
 // with or without a display.
 #pragma once
 
+#include "QuestionBank.h"
+
 #include <array>
 #include <string>
 #include <string_view>
@@ -24,7 +26,8 @@
 namespace drill {
 
 // The elements that the review reads or writes. Labels and buttons have a
-// caption, the three hidden fields a text, the picture only a visible flag.
+// caption, the hidden fields a text, the picture only a visible flag; the
+// review-again box also has a checked flag.
 enum class Element {
     Picture1,
     lblTitle,
@@ -37,6 +40,10 @@ enum class Element {
     txtSQA,      // review phase
     txtQuestion, // item number on display
     txtCounter,  // draw count of the random order
+    chkAgain,    // marks the item whose answer is shown to review again
+    lblMarked,   // how many items are marked, "3 TO REVIEW AGAIN"
+    txtLength,   // how many items the review presents, its end test
+    txtOrder,    // which order runs: 1 sequential, 2 random, 3 marked
 };
 
 struct ElementInfo {
@@ -47,18 +54,45 @@ struct ElementInfo {
 };
 
 // Every element with its name and its look at start-up, in enum order.
-inline constexpr std::array<ElementInfo, 11> kElements{{
+// The caption after the counter, "OF 204" for a review of every item.
+inline constexpr std::string_view kOfPrefix = "OF ";
+struct OfCaption {
+    std::array<char, 16> chars{};
+    std::size_t size = 0;
+    constexpr std::string_view view() const { return {chars.data(), size}; }
+};
+constexpr OfCaption MakeOfCaption(int count) {
+    OfCaption caption;
+    for (const char c : kOfPrefix)
+        caption.chars[caption.size++] = c;
+    char digits[10]{};
+    int n = 0;
+    do
+        digits[n++] = static_cast<char>('0' + count % 10);
+    while ((count /= 10) > 0);
+    while (n > 0)
+        caption.chars[caption.size++] = digits[--n];
+    return caption;
+}
+inline constexpr OfCaption kOfAllItemsCaption = MakeOfCaption(bank::kItemCount);
+inline constexpr std::string_view kOfAllItems = kOfAllItemsCaption.view();
+
+inline constexpr std::array<ElementInfo, 15> kElements{{
     {Element::Picture1, "Picture1", "", true},
     {Element::lblTitle, "lblTitle", "", false},
     {Element::lblQuestion, "lblQuestion", "", false},
     {Element::lblAnswer, "lblAnswer", "", false},
     {Element::lblCounter, "lblCounter", "", false},
-    {Element::lblOf204, "lblOf204", "OF 204", false},
+    {Element::lblOf204, "lblOf204", kOfAllItems, false},
     {Element::cmdSeq, "cmdSeq", "", false},
     {Element::cmdRand, "cmdRand", "", false},
     {Element::txtSQA, "txtSQA", "S Q A", false},
     {Element::txtQuestion, "txtQuestion", "Q #", false},
     {Element::txtCounter, "txtCounter", "Count", false},
+    {Element::chkAgain, "chkAgain", "REVIEW AGAIN", false},
+    {Element::lblMarked, "lblMarked", "", false},
+    {Element::txtLength, "txtLength", "Length", false},
+    {Element::txtOrder, "txtOrder", "Order", false},
 }};
 
 constexpr bool ElementsAreInEnumOrder() {
@@ -68,7 +102,7 @@ constexpr bool ElementsAreInEnumOrder() {
     return true;
 }
 static_assert(ElementsAreInEnumOrder(), "kElements must list every Element once, in enum order");
-static_assert(static_cast<std::size_t>(Element::txtCounter) + 1 == kElements.size(),
+static_assert(static_cast<std::size_t>(Element::txtOrder) + 1 == kElements.size(),
               "kElements must end with the last Element");
 
 constexpr const ElementInfo& Info(Element element) {
@@ -78,10 +112,43 @@ constexpr std::string_view ElementName(Element element) {
     return Info(element).name;
 }
 
-// The hidden list box RandomList: rows 0 to 204, row n's selection flag marks
-// item n as already drawn. Row 0 exists and is never used.
-inline constexpr int kRandomListRows = 205;
-inline constexpr std::string_view kRandomListName = "RandomList";
+// Hidden list boxes whose row selection flags hold state. Row 0 of each
+// exists and is never used.
+enum class List {
+    // Row n: item n is not (or no longer) to be asked in this review: drawn
+    // already, or outside the review's sections or marks.
+    RandomList,
+    // Row n: item n is marked to review again.
+    MarkList,
+    // Row s: section s (1 to 33, in bank order) is chosen for review.
+    SectionList,
+};
+
+struct ListInfo {
+    List list;
+    std::string_view name;
+    int rows;
+    bool startsSelected; // rows 1 and up
+};
+
+inline constexpr std::array<ListInfo, 3> kLists{{
+    {List::RandomList, "RandomList", bank::kItemCount + 1, false},
+    {List::MarkList, "MarkList", bank::kItemCount + 1, false},
+    {List::SectionList, "SectionList", bank::kSectionCount + 1, true},
+}};
+
+constexpr const ListInfo& Info(List list) {
+    return kLists[static_cast<std::size_t>(list)];
+}
+inline constexpr int kRandomListRows = Info(List::RandomList).rows;
+
+constexpr bool ListsFitTheLongest() {
+    for (std::size_t i = 0; i < kLists.size(); ++i)
+        if (static_cast<std::size_t>(kLists[i].list) != i || kLists[i].rows > kRandomListRows)
+            return false;
+    return true;
+}
+static_assert(ListsFitTheLongest(), "kLists must be in enum order, RandomList the longest");
 
 class Form {
 public:
@@ -92,8 +159,11 @@ public:
     virtual void setText(Element element, std::string_view text) = 0;
     virtual void setVisible(Element element, bool visible) = 0;
 
-    virtual bool rowSelected(int row) const = 0;
-    virtual void setRowSelected(int row, bool selected) = 0;
+    // The checked flag of the review-again box.
+    virtual void setChecked(Element element, bool checked) = 0;
+
+    virtual bool rowSelected(List list, int row) const = 0;
+    virtual void setRowSelected(List list, int row, bool selected) = 0;
 
     // A modal information box with one OK button; returns once it is closed.
     virtual void showMessage(std::string_view text, std::string_view title) = 0;

@@ -9,6 +9,9 @@ namespace drill {
 MemoryForm::MemoryForm() {
     for (const ElementInfo& info : kElements)
         slot(info.element) = {std::string(info.startText), info.startsVisible};
+    for (const ListInfo& info : kLists)
+        for (int row = 1; row < info.rows; ++row)
+            setRowSelected(info.list, row, info.startsSelected);
 }
 
 std::string MemoryForm::text(Element element) const {
@@ -27,12 +30,20 @@ bool MemoryForm::isVisible(Element element) const {
     return slot(element).visible;
 }
 
-bool MemoryForm::rowSelected(int row) const {
-    return selectedRows_.test(static_cast<std::size_t>(row));
+void MemoryForm::setChecked(Element element, bool checked) {
+    slot(element).checked = checked;
 }
 
-void MemoryForm::setRowSelected(int row, bool selected) {
-    selectedRows_.set(static_cast<std::size_t>(row), selected);
+bool MemoryForm::isChecked(Element element) const {
+    return slot(element).checked;
+}
+
+bool MemoryForm::rowSelected(List list, int row) const {
+    return selectedRows_[static_cast<std::size_t>(list)].test(static_cast<std::size_t>(row));
+}
+
+void MemoryForm::setRowSelected(List list, int row, bool selected) {
+    selectedRows_[static_cast<std::size_t>(list)].set(static_cast<std::size_t>(row), selected);
 }
 
 void MemoryForm::showMessage(std::string_view text, std::string_view title) {

@@ -26,23 +26,27 @@ public:
     std::string text(Element element) const override;
     void setText(Element element, std::string_view text) override;
     void setVisible(Element element, bool visible) override;
-    bool rowSelected(int row) const override;
-    void setRowSelected(int row, bool selected) override;
+    void setChecked(Element element, bool checked) override;
+    bool rowSelected(List list, int row) const override;
+    void setRowSelected(List list, int row, bool selected) override;
     void showMessage(std::string_view text, std::string_view title) override;
 
     bool isVisible(Element element) const;
+    bool isChecked(Element element) const;
     const std::vector<Message>& messages() const { return messages_; }
 
 private:
     struct Slot {
         std::string text;
         bool visible = false;
+        bool checked = false;
     };
     Slot& slot(Element element) { return slots_[static_cast<std::size_t>(element)]; }
     const Slot& slot(Element element) const { return slots_[static_cast<std::size_t>(element)]; }
 
     std::array<Slot, kElements.size()> slots_;
-    std::bitset<kRandomListRows> selectedRows_;
+    // Each list's selection flags; the longest list sets the size.
+    std::array<std::bitset<kRandomListRows>, kLists.size()> selectedRows_;
     std::vector<Message> messages_;
 };
 

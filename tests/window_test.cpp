@@ -9,9 +9,14 @@
 
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDialog>
 #include <QItemSelectionModel>
 #include <QLabel>
+#include <QMenu>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QRandomGenerator>
 #include <QScopeGuard>
 #include <QTest>
@@ -169,6 +174,100 @@ private slots:
         QCOMPARE(window->focusWidget(), find("Picture1"));    // it says what to do next
     }
 
+    // The study commands by mouse and by keyboard: a mark by A and by a
+    // click, what a screen reader is told, held keys that must not flip
+    // cards, a shortcut over an open menu, and the sections box by keys.
+    void studyCommandsByMouseAndKeyboard() {
+        if (!window->isActiveWindow())
+            QSKIP("No key can reach a window that cannot become active (no input seat)");
+        auto* again = find<QAbstractButton>("chkAgain");
+        QAction* marked = find<QAction>("Marked");
+        QAction* reviewAgain = find<QAction>("ReviewAgain");
+        QVERIFY(!marked->isEnabled() && !reviewAgain->isEnabled());
+        QVERIFY(press(Qt::Key_S));
+        const auto key = [&](Qt::Key k, bool repeat = false) {
+            QTest::simulateEvent(window->focusWidget(), true, k, Qt::NoModifier,
+                                 k == Qt::Key_Space ? " " : QString(), repeat);
+            QTest::simulateEvent(window->focusWidget(), false, k, Qt::NoModifier,
+                                 k == Qt::Key_Space ? " " : QString(), repeat);
+        };
+        key(Qt::Key_Space);
+        QVERIFY(!again->isVisible() && !reviewAgain->isEnabled()); // not beside a question
+        key(Qt::Key_A);
+        QVERIFY(!again->isChecked());
+        key(Qt::Key_Space);
+        // A held key repeats: only its first press steps.
+        for (const Qt::Key held : {Qt::Key_Space, Qt::Key_Return})
+            key(held, true);
+        QCOMPARE(caption("lblAnswer"), "100C");
+
+        // By key: the box takes the focus and says its state.
+        key(Qt::Key_A);
+        QVERIFY(again->isChecked() && marked->isEnabled());
+        QCOMPARE(window->focusWidget(), again);
+        QAccessibleInterface* spokenBox = QAccessible::queryAccessibleInterface(again);
+        QCOMPARE(spokenBox->text(QAccessible::Name) + " / " +
+                     spokenBox->text(QAccessible::Description),
+                 "REVIEW AGAIN / MARKED TO REVIEW AGAIN");
+        QVERIFY(spokenBox->state().checked);
+        QCOMPARE(caption("lblMarked"), "1 TO REVIEW AGAIN");
+        key(Qt::Key_Space); // steps on; the mark stays
+        QCOMPARE(caption("lblQuestion"), "Max Normal Start");
+        QVERIFY(!again->isVisible());
+        key(Qt::Key_Return);
+        // By mouse: Space on the box it focused steps on, never unmarks.
+        QTest::mouseClick(again, Qt::LeftButton);
+        QVERIFY(again->isChecked());
+        QCOMPARE(window->focusWidget(), again);
+        key(Qt::Key_Space);
+        QCOMPARE(caption("lblMarked") + " " + caption("lblCounter"), "2 TO REVIEW AGAIN 3");
+
+        // A shortcut over an open menu runs its command and closes the menu.
+        auto* order = find<QMenu>("Order");
+        order->popup(window->mapToGlobal(QPoint(40, 40)));
+        QVERIFY(QTest::qWaitForWindowExposed(order));
+        QTest::keyClick(order, Qt::Key_M, Qt::ControlModifier);
+        QTRY_VERIFY_WITH_TIMEOUT(!QApplication::activePopupWidget(), 2000);
+        QCOMPARE(caption("lblCounter") + " " + caption("lblOf204"), "0 OF 2");
+        QCOMPARE(window->focusWidget(), find("cmdRand"));
+
+        // Sections by keyboard: None, then OK is refused in one sentence;
+        // Space on the first box and Enter choose STARTING TIT alone.
+        QStringList seen;
+        QTimer::singleShot(0, this, [&] {
+            auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            auto* first = box->findChild<QCheckBox*>("section1");
+            seen << QAccessible::queryAccessibleInterface(first)->text(QAccessible::Name)
+                 << QString::number(box->findChildren<QCheckBox*>().size());
+            box->findChild<QPushButton*>("None")->click();
+            QTest::keyClick(box->focusWidget(), Qt::Key_Return);
+            seen << (box->findChild<QLabel*>("refusal")->isVisible()
+                         ? box->findChild<QLabel*>("refusal")->text()
+                         : "");
+            QTest::keyClick(first, Qt::Key_Space);
+            QTest::keyClick(box->focusWidget(), Qt::Key_Return);
+        });
+        find<QAction>("Sections")->trigger();
+        QCOMPARE(seen, QStringList(
+                           {"STARTING TIT (10)", "33", "CHOOSE AT LEAST ONE SECTION TO REVIEW."}));
+        QVERIFY(activate());
+        QVERIFY(press(Qt::Key_S));
+        QCOMPARE(caption("lblOf204") + " " + caption("lblMarked"), "OF 10 2 TO REVIEW AGAIN");
+        // Escape leaves the choice as it was.
+        QTimer::singleShot(0, this, [] {
+            if (QWidget* box = QApplication::activeModalWidget())
+                QTest::keyClick(box, Qt::Key_Escape);
+        });
+        find<QAction>("Sections")->trigger();
+        QVERIFY(activate());
+        QVERIFY(press(Qt::Key_R));
+        QCOMPARE(caption("lblOf204"), "OF 10");
+        find<QAction>("ClearMarks")->trigger();
+        QVERIFY(!marked->isEnabled() && !find("lblMarked")->isVisible());
+    }
+
     // Designed colours on a light window; at least 4.5:1 on a dark one, also
     // when the desktop switches theme while the program runs.
     void coloursReadOnLightAndDarkWindows() {
@@ -236,7 +335,36 @@ private slots:
         for (int i = 0; i < client->childCount(); ++i)
             exposed << client->child(i)->object()->objectName();
         QCOMPARE(exposed, QStringList({"Picture1", "cmdRand", "cmdSeq", "lblCounter", "lblAnswer",
-                                       "lblQuestion", "lblTitle"}));
+                                       "lblQuestion", "lblTitle", "chkAgain", "lblMarked"}));
+        // Every element at its designed rectangle; the study elements only in
+        // the band and the corner that the review leaves free.
+        const QRect againRect = find("chkAgain")->geometry();
+        QVERIFY(againRect.top() >= 158 && againRect.bottom() < 192 && againRect.width() > 60);
+        const std::pair<const char*, QRect> designed[] = {
+            {"Picture1", {0, 0, 481, 257}},    {"lblTitle", {0, 0, 481, 33}},
+            {"lblQuestion", {0, 56, 481, 41}}, {"cmdSeq", {0, 104, 481, 54}},
+            {"cmdRand", {0, 104, 481, 54}},    {"lblAnswer", {0, 192, 481, 41}},
+            {"lblCounter", {0, 240, 25, 17}},  {"lblOf204", {32, 240, 49, 17}},
+            {"lblMarked", {281, 240, 199, 17}}};
+        for (const auto& [name, rect] : designed)
+            QVERIFY2(find(name)->geometry() == rect, name);
+        QCOMPARE(find("client")->size(), QSize(480, 257));
+        // The menus, their captions and their shortcuts.
+        QStringList menus;
+        for (QAction* action : window->findChildren<QAction*>()) {
+            if (action->objectName().isEmpty() || action->isSeparator())
+                continue;
+            QStringList keys;
+            for (const QKeySequence& key : action->shortcuts())
+                keys << key.toString();
+            menus << action->objectName() + "=" + action->text() + "=" + keys.join(',');
+        }
+        menus.sort();
+        QCOMPARE(menus, QStringList({"About=About=", "ClearMarks=Clear Marks=",
+                                     "Donate=Make A Donation=", "Exit=Exit    =Ctrl+Q",
+                                     "FileReset=Reset=Ctrl+Z", "Marked=Marked=Ctrl+M",
+                                     "Random=Random=Ctrl+R", "ReviewAgain=Review Again=A,Ctrl+G",
+                                     "Sections=Sections\u2026=", "Sequential=Sequential=Ctrl+S"}));
         QRandomGenerator random(20061206);
         enum { Idle, Sequential, Random } mode = Idle;
         const QStringList captions{"START", "ANSWER", "NEXT QUESTION", "RESET"};
@@ -250,10 +378,13 @@ private slots:
                 const char* button = mode == Sequential ? "cmdSeq" : "cmdRand";
                 const QStringList inReview{"lblTitle",   "lblQuestion", "lblAnswer",
                                            "lblCounter", "lblOf204",    button};
-                QCOMPARE(visibleElements(), mode == Idle ? QStringList{"Picture1"} : inReview);
-                if (mode == Idle)
+                if (mode == Idle) {
+                    QCOMPARE(visibleElements(), QStringList{"Picture1"});
                     break;
+                }
                 const int phase = caption("txtSQA").toInt();
+                QCOMPARE(visibleElements(),
+                         inReview + (phase >= 2 ? QStringList{"chkAgain"} : QStringList()));
                 QCOMPARE(caption(button), captions.value(phase));
                 const QString item = caption("txtQuestion");
                 QCOMPARE(caption("lblAnswer"),

@@ -7,11 +7,14 @@
 #include "Accessibility.h"
 #include "Picture.h"
 #include "ProgramInfo.h"
+#include "SectionsBox.h"
 #include "WidgetForm.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDesktopServices>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
@@ -57,6 +60,10 @@ protected:
     void focusInEvent(QFocusEvent* event) override { QWidget::focusInEvent(event); }
     void focusOutEvent(QFocusEvent* event) override { QWidget::focusOutEvent(event); }
 };
+
+QString ToQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 QLabel* MakeLabel(QWidget* parent, const char* name, const QRect& rect, const QFont& font,
                   Qt::Alignment alignment, const QColor& color = QColor()) {
@@ -133,18 +140,25 @@ void TavrinOpsLimits::createElements() {
     picture->setAccessibleDescription(
         QStringLiteral("Choose Begin Review, Order, Sequential or Random to start a review"));
 
-    // The list box that is never shown: its 205 rows and their selection
-    // flags, without a view to draw them.
-    QStringList rows;
-    rows.reserve(drill::kRandomListRows);
-    for (int row = 0; row < drill::kRandomListRows; ++row)
-        rows << QString::number(row);
-    auto* randomList = new QItemSelectionModel(new QStringListModel(rows, this), this);
-    randomList->setObjectName(QString::fromLatin1(drill::kRandomListName));
+    // The list boxes that are never shown: their rows and selection flags,
+    // without a view to draw them.
+    for (const drill::ListInfo& info : drill::kLists) {
+        QStringList rows;
+        rows.reserve(info.rows);
+        for (int row = 0; row < info.rows; ++row)
+            rows << QString::number(row);
+        auto* list = new QItemSelectionModel(new QStringListModel(rows, this), this);
+        list->setObjectName(ToQString(info.name));
+        if (info.startsSelected)
+            list->select(
+                QItemSelection(list->model()->index(1, 0), list->model()->index(info.rows - 1, 0)),
+                QItemSelectionModel::Select);
+    }
 
     cmdRand_ = MakeReviewButton(client, "cmdRand");
     for (const auto field :
-         {drill::Element::txtSQA, drill::Element::txtQuestion, drill::Element::txtCounter})
+         {drill::Element::txtSQA, drill::Element::txtQuestion, drill::Element::txtCounter,
+          drill::Element::txtLength, drill::Element::txtOrder})
         MakeStateField(client, field);
     cmdSeq_ = MakeReviewButton(client, "cmdSeq");
 
@@ -152,26 +166,42 @@ void TavrinOpsLimits::createElements() {
     const QFont small = ElementFont(sansSerif, 8.25, QFont::Bold);
     const QFont text = ElementFont(sansSerif, 12, QFont::Bold);
     const QColor green(0, 128, 0);
-    QLabel* of204 =
+    lblOf204_ =
         MakeLabel(client, "lblOf204", {32, 240, 49, 17}, small, Qt::AlignLeft | Qt::AlignVCenter);
-    of204->setText(QLatin1String(drill::Info(drill::Element::lblOf204).startText));
-    accessibility::Conceal(*of204); // lblCounter speaks "12 OF 204"
-    MakeLabel(client, "lblCounter", {0, 240, 25, 17}, small, Qt::AlignRight | Qt::AlignVCenter);
+    lblOf204_->setText(ToQString(drill::Info(drill::Element::lblOf204).startText));
+    accessibility::Conceal(*lblOf204_); // lblCounter speaks "12 OF 204"
+    lblCounter_ =
+        MakeLabel(client, "lblCounter", {0, 240, 25, 17}, small, Qt::AlignRight | Qt::AlignVCenter);
     // The question and answer labels are given the focus when their text is
-    // new (WidgetForm), so that a screen reader speaks it.
-    MakeLabel(client, "lblAnswer", {0, 192, 481, 41}, text, Qt::AlignCenter, green)
-        ->setWordWrap(true);
-    MakeLabel(client, "lblQuestion", {0, 56, 481, 41}, text, Qt::AlignCenter, green)
-        ->setWordWrap(true);
-    MakeLabel(client, "lblTitle", {0, 0, 481, 33}, ElementFont(sansSerif, 18, QFont::Bold, true),
-              Qt::AlignHCenter | Qt::AlignTop, QColor(0, 0, 192));
+    // new (showStep), so that a screen reader speaks it.
+    lblAnswer_ = MakeLabel(client, "lblAnswer", {0, 192, 481, 41}, text, Qt::AlignCenter, green);
+    lblAnswer_->setWordWrap(true);
+    lblQuestion_ = MakeLabel(client, "lblQuestion", {0, 56, 481, 41}, text, Qt::AlignCenter, green);
+    lblQuestion_->setWordWrap(true);
+    lblTitle_ = MakeLabel(client, "lblTitle", {0, 0, 481, 33},
+                          ElementFont(sansSerif, 18, QFont::Bold, true),
+                          Qt::AlignHCenter | Qt::AlignTop, QColor(0, 0, 192));
+
+    // Study: the review-again box in the free band between the button and
+    // the answer, the marked count at the right end of the counter's line.
+    chkAgain_ = new QCheckBox(ToQString(drill::Info(drill::Element::chkAgain).startText), client);
+    chkAgain_->setObjectName(QStringLiteral("chkAgain"));
+    chkAgain_->setFont(small);
+    // A click leaves the focus where it was, so Space and Enter go on stepping.
+    chkAgain_->setFocusPolicy(Qt::TabFocus);
+    const int againWidth = chkAgain_->sizeHint().width();
+    chkAgain_->setGeometry((kClientSize.width() - againWidth) / 2, 162, againWidth, 26);
+    chkAgain_->hide();
+    MakeLabel(client, "lblMarked", {281, 240, 199, 17}, small, Qt::AlignRight | Qt::AlignVCenter);
 
     setTabOrder(cmdSeq_, cmdRand_);
-    setTabOrder(cmdRand_, picture);
+    setTabOrder(cmdRand_, chkAgain_);
+    setTabOrder(chkAgain_, picture);
 
     connect(cmdSeq_, &QPushButton::clicked, this, [this] { runDrill(&drill::Drill::cmdSeqClick); });
     connect(cmdRand_, &QPushButton::clicked, this,
             [this] { runDrill(&drill::Drill::cmdRandClick); });
+    connect(chkAgain_, &QCheckBox::clicked, this, [this] { runDrill(&drill::Drill::ReviewAgain); });
 
     // Space and Enter step the review wherever the focus is in the window,
     // also on the label that a screen reader has just read.
@@ -215,53 +245,138 @@ void TavrinOpsLimits::changeEvent(QEvent* event) {
 // Menus and their commands; the shortcuts run a command without opening a menu.
 void TavrinOpsLimits::createMenus() {
     const auto add = [this](QMenu* menu, const char* name, const QString& caption,
-                            const QKeySequence& shortcut, auto handler) {
+                            const QList<QKeySequence>& shortcuts, auto handler) {
         QAction* action = menu->addAction(caption);
         action->setObjectName(QLatin1String(name));
-        action->setShortcut(shortcut);
+        action->setShortcuts(shortcuts);
         connect(action, &QAction::triggered, this, handler);
+        return action;
     };
-    const auto drillStep = [this](void (drill::Drill::*step)()) {
-        return [this, step] { runDrill(step); };
+    const auto drillStep = [this](drill::Step (drill::Drill::*command)()) {
+        return [this, command] { runDrill(command); };
     };
+    const auto ctrl = [](Qt::Key key) { return QList<QKeySequence>{QKeySequence(Qt::CTRL | key)}; };
 
     QMenu* file = menuBar()->addMenu(QStringLiteral("File"));
     file->setObjectName(QStringLiteral("File"));
-    add(file, "FileReset", QStringLiteral("Reset"), QKeySequence(Qt::CTRL | Qt::Key_Z),
+    add(file, "FileReset", QStringLiteral("Reset"), ctrl(Qt::Key_Z),
         drillStep(&drill::Drill::RESET));
+    add(file, "ClearMarks", QStringLiteral("Clear Marks"), {},
+        drillStep(&drill::Drill::ClearMarks));
     file->addSeparator()->setObjectName(QStringLiteral("break2"));
-    add(file, "Exit", QStringLiteral("Exit    "), QKeySequence(Qt::CTRL | Qt::Key_Q),
-        &QApplication::quit);
+    add(file, "Exit", QStringLiteral("Exit    "), ctrl(Qt::Key_Q), &QApplication::quit);
 
     QMenu* beginReview = menuBar()->addMenu(QStringLiteral("Begin Review"));
     beginReview->setObjectName(QStringLiteral("BeginReview"));
     QMenu* order = beginReview->addMenu(QStringLiteral("Order"));
     order->setObjectName(QStringLiteral("Order"));
-    add(order, "Sequential", QStringLiteral("Sequential"), QKeySequence(Qt::CTRL | Qt::Key_S),
+    add(order, "Sequential", QStringLiteral("Sequential"), ctrl(Qt::Key_S),
         drillStep(&drill::Drill::Sequential));
     order->addSeparator()->setObjectName(QStringLiteral("break3"));
-    add(order, "Random", QStringLiteral("Random"), QKeySequence(Qt::CTRL | Qt::Key_R),
+    add(order, "Random", QStringLiteral("Random"), ctrl(Qt::Key_R),
         drillStep(&drill::Drill::Random));
+    marked_ = add(order, "Marked", QStringLiteral("Marked"), ctrl(Qt::Key_M),
+                  drillStep(&drill::Drill::Marked));
+    beginReview->addSeparator()->setObjectName(QStringLiteral("break4"));
+    add(beginReview, "Sections", QStringLiteral("Sections\u2026"), {},
+        &TavrinOpsLimits::sectionsTriggered);
+    // A alone, as a learner would press it, and Ctrl+G, which no desktop
+    // keeps for itself.
+    reviewAgain_ = add(beginReview, "ReviewAgain", QStringLiteral("Review Again"),
+                       {QKeySequence(Qt::Key_A), QKeySequence(Qt::CTRL | Qt::Key_G)},
+                       drillStep(&drill::Drill::ReviewAgain));
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
     help->setObjectName(QStringLiteral("Help"));
-    add(help, "Donate", QStringLiteral("Make A Donation"), QKeySequence(),
-        &TavrinOpsLimits::donateTriggered);
+    add(help, "Donate", QStringLiteral("Make A Donation"), {}, &TavrinOpsLimits::donateTriggered);
     help->addSeparator()->setObjectName(QStringLiteral("break1"));
-    add(help, "About", QStringLiteral("About"), QKeySequence(), &TavrinOpsLimits::aboutTriggered);
+    add(help, "About", QStringLiteral("About"), {}, &TavrinOpsLimits::aboutTriggered);
+    for (QMenu* menu : menuBar()->findChildren<QMenu*>())
+        menu->installEventFilter(this);
+    updateCommands();
 }
 
-// Where the focus goes after a review command or click, so that a screen
-// reader speaks what changed: the label with the new question or answer has
-// taken it already (WidgetForm); a new review focuses its START button, and
-// the idle window its picture, which says what to do.
-void TavrinOpsLimits::runDrill(void (drill::Drill::*step)()) {
-    ((*drill_).*step)();
-    QPushButton* button = visibleReviewButton();
-    if (!button)
+// An open menu takes the keys, and Qt then runs no shortcut of the window's:
+// a Ctrl shortcut pressed there runs its command (which closes the menus).
+bool TavrinOpsLimits::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && qobject_cast<QMenu*>(watched)) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const QKeySequence pressed(key->keyCombination());
+        if (key->modifiers() & Qt::ControlModifier) {
+            for (QAction* action : findChildren<QAction*>()) {
+                if (action->isEnabled() && action->shortcuts().contains(pressed)) {
+                    while (QWidget* popup = QApplication::activePopupWidget())
+                        popup->close();
+                    action->trigger();
+                    return true;
+                }
+            }
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// Every command, by key or by click, first closes any open menu, so nothing
+// is left open over the new card.
+void TavrinOpsLimits::runDrill(drill::Step (drill::Drill::*command)()) {
+    while (QWidget* popup = QApplication::activePopupWidget())
+        popup->close();
+    showStep(((*drill_).*command)());
+}
+
+// Where the focus goes after a step, so that a screen reader speaks what
+// changed: the label with the new question (after a new section's title) or
+// answer, a new review's START button, the review-again box after a mark,
+// the idle window's picture, which says what to do.
+void TavrinOpsLimits::showStep(drill::Step step) {
+    using drill::Step;
+    const QString counter = lblCounter_->text();
+    lblCounter_->setAccessibleName(
+        counter.isEmpty() ? QString() : counter + QLatin1Char(' ') + lblOf204_->text());
+    chkAgain_->setAccessibleDescription(
+        ToQString(chkAgain_->isChecked() ? drill::kMarkedSpoken : drill::kNotMarkedSpoken));
+    updateCommands();
+    switch (step) {
+    case Step::Idle:
         picture_->setFocus(Qt::OtherFocusReason);
-    else if (button->text() == QLatin1String(drill::kStartCaption))
-        button->setFocus(Qt::OtherFocusReason);
+        break;
+    case Step::Ready:
+        if (QPushButton* button = visibleReviewButton())
+            button->setFocus(Qt::OtherFocusReason);
+        break;
+    case Step::Question:
+    case Step::NewSection:
+        lblQuestion_->setAccessibleName(step == Step::NewSection
+                                            ? lblTitle_->text() + QStringLiteral(". ") +
+                                                  lblQuestion_->text()
+                                            : QString());
+        lblQuestion_->setFocus(Qt::OtherFocusReason);
+        break;
+    case Step::Answer:
+    case Step::End:
+        lblAnswer_->setFocus(Qt::OtherFocusReason);
+        break;
+    case Step::Mark:
+        chkAgain_->setFocus(Qt::OtherFocusReason);
+        break;
+    case Step::None:
+        break;
+    }
+}
+
+// A command that cannot act now is greyed, in the menu and for its keys.
+void TavrinOpsLimits::updateCommands() {
+    marked_->setEnabled(drill_ && drill_->MarkedToDrill() > 0);
+    reviewAgain_->setEnabled(chkAgain_->isVisibleTo(this));
+}
+
+void TavrinOpsLimits::sectionsTriggered() {
+    while (QWidget* popup = QApplication::activePopupWidget())
+        popup->close();
+    SectionsBox box(drill_->ChosenSections(), this);
+    if (box.exec() == QDialog::Accepted)
+        drill_->ChooseSections(box.chosen());
+    showStep(drill::Step::None);
 }
 
 // Four lines joined by single line feeds, under an empty title.

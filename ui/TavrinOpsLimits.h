@@ -9,7 +9,10 @@
 //                                       -> WidgetForm -> labels and buttons
 //
 // The review state lives in the window's hidden elements (txtSQA,
-// txtQuestion, txtCounter, RandomList), never in members.
+// txtQuestion, txtCounter, txtLength, txtOrder and the lists RandomList,
+// MarkList and SectionList), never in members. Each drill command says what
+// step it took, and the window moves the focus from that, so that a screen
+// reader speaks the new card.
 #pragma once
 
 #include "Drill.h"
@@ -18,6 +21,8 @@
 #include <QMainWindow>
 #include <memory>
 
+class QAction;
+class QCheckBox;
 class QLabel;
 class QPushButton;
 class WidgetForm;
@@ -32,16 +37,28 @@ public:
 private:
     void createElements();
     void createMenus();
-    void runDrill(void (drill::Drill::*step)());
+    void runDrill(drill::Step (drill::Drill::*command)());
+    void showStep(drill::Step step);
+    void updateCommands();
     QPushButton* visibleReviewButton() const;
+    void sectionsTriggered();
     void recolour();
     void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void aboutTriggered();
     void donateTriggered();
 
     QLabel* picture_ = nullptr;
     QPushButton* cmdSeq_ = nullptr;
     QPushButton* cmdRand_ = nullptr;
+    QCheckBox* chkAgain_ = nullptr;
+    QLabel* lblTitle_ = nullptr;
+    QLabel* lblQuestion_ = nullptr;
+    QLabel* lblAnswer_ = nullptr;
+    QLabel* lblCounter_ = nullptr;
+    QLabel* lblOf204_ = nullptr;
+    QAction* marked_ = nullptr;
+    QAction* reviewAgain_ = nullptr;
 
     drill::ClockRandom random_;
     std::unique_ptr<WidgetForm> form_;

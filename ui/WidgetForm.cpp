@@ -4,8 +4,8 @@
 
 #include "WidgetForm.h"
 
+#include <QAbstractButton>
 #include <QItemSelectionModel>
-#include <QLabel>
 #include <QMessageBox>
 
 namespace {
@@ -23,12 +23,19 @@ WidgetForm::WidgetForm(QWidget& window)
         elements_[static_cast<std::size_t>(info.element)] = window.findChild<QObject*>(name);
         Q_ASSERT_X(element(info.element), "WidgetForm", qPrintable(name));
     }
-    randomList_ = window.findChild<QItemSelectionModel*>(ToQString(drill::kRandomListName));
-    Q_ASSERT(randomList_ && randomList_->model()->rowCount() == drill::kRandomListRows);
+    for (const drill::ListInfo& info : drill::kLists) {
+        auto* model = window.findChild<QItemSelectionModel*>(ToQString(info.name));
+        Q_ASSERT(model && model->model()->rowCount() == info.rows);
+        lists_[static_cast<std::size_t>(info.list)] = model;
+    }
 }
 
 QObject* WidgetForm::element(drill::Element element) const {
     return elements_[static_cast<std::size_t>(element)];
+}
+
+QItemSelectionModel* WidgetForm::list(drill::List list) const {
+    return lists_[static_cast<std::size_t>(list)];
 }
 
 std::string WidgetForm::text(drill::Element element) const {
@@ -36,44 +43,7 @@ std::string WidgetForm::text(drill::Element element) const {
 }
 
 void WidgetForm::setText(drill::Element element, std::string_view text) {
-    QObject* object = this->element(element);
-    const QString value = ToQString(text);
-    if (auto* label = qobject_cast<QLabel*>(object))
-        setLabelText(element, *label, value);
-    else
-        object->setProperty("text", value);
-}
-
-// Besides the caption, what a screen reader needs: it speaks what the focused
-// object says, so the label that receives a question or an answer takes the
-// focus, and a new section's title is spoken with its first question.
-void WidgetForm::setLabelText(drill::Element element, QLabel& label, const QString& value) {
-    using drill::Element;
-    if (element == Element::lblTitle && !value.isEmpty() && value != label.text())
-        titleToSpeak_ = value;
-    label.setText(value);
-    switch (element) {
-    case Element::lblCounter: {
-        // Read as a whole, "12 OF 204"; lblOf204 itself is not exposed.
-        const auto* of204 = qobject_cast<QLabel*>(this->element(Element::lblOf204));
-        label.setAccessibleName(value.isEmpty() ? QString()
-                                                : value + QLatin1Char(' ') + of204->text());
-        break;
-    }
-    case Element::lblQuestion:
-        label.setAccessibleName(value.isEmpty() || titleToSpeak_.isEmpty()
-                                    ? QString()
-                                    : titleToSpeak_ + QStringLiteral(". ") + value);
-        if (!value.isEmpty())
-            titleToSpeak_.clear();
-        [[fallthrough]];
-    case Element::lblAnswer:
-        if (!value.isEmpty())
-            label.setFocus(Qt::OtherFocusReason);
-        break;
-    default:
-        break;
-    }
+    this->element(element)->setProperty("text", ToQString(text));
 }
 
 void WidgetForm::setVisible(drill::Element element, bool visible) {
@@ -82,13 +52,20 @@ void WidgetForm::setVisible(drill::Element element, bool visible) {
     widget->setVisible(visible);
 }
 
-bool WidgetForm::rowSelected(int row) const {
-    return randomList_->isRowSelected(row);
+void WidgetForm::setChecked(drill::Element element, bool checked) {
+    auto* button = qobject_cast<QAbstractButton*>(this->element(element));
+    Q_ASSERT(button);
+    button->setChecked(checked);
 }
 
-void WidgetForm::setRowSelected(int row, bool selected) {
-    randomList_->select(randomList_->model()->index(row, 0),
-                        selected ? QItemSelectionModel::Select : QItemSelectionModel::Deselect);
+bool WidgetForm::rowSelected(drill::List list, int row) const {
+    return this->list(list)->isRowSelected(row);
+}
+
+void WidgetForm::setRowSelected(drill::List list, int row, bool selected) {
+    QItemSelectionModel* model = this->list(list);
+    model->select(model->model()->index(row, 0),
+                  selected ? QItemSelectionModel::Select : QItemSelectionModel::Deselect);
 }
 
 void WidgetForm::showMessage(std::string_view text, std::string_view title) {

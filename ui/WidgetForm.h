@@ -6,18 +6,17 @@
 
 #include "Form.h"
 
-#include <QString>
 #include <array>
 
-class QLabel;
 class QItemSelectionModel;
 class QObject;
 class QWidget;
 
 // The drill's named elements, realised by the window's children: labels,
-// buttons and the three hidden fields by their "text" property (the fields are
-// plain objects, never shown), and the asked-set by the row selection of the
-// list box RandomList (a model and its selection, with no view either).
+// buttons and the hidden fields by their "text" property (the fields are
+// plain objects, never shown), the review-again box by its checked state, and
+// the lists by the row selection of RandomList, MarkList and SectionList (a
+// model and its selection each, with no view).
 class WidgetForm final : public drill::Form {
 public:
     // Finds every element among the window's children by its objectName.
@@ -26,16 +25,16 @@ public:
     std::string text(drill::Element element) const override;
     void setText(drill::Element element, std::string_view text) override;
     void setVisible(drill::Element element, bool visible) override;
-    bool rowSelected(int row) const override;
-    void setRowSelected(int row, bool selected) override;
+    void setChecked(drill::Element element, bool checked) override;
+    bool rowSelected(drill::List list, int row) const override;
+    void setRowSelected(drill::List list, int row, bool selected) override;
     void showMessage(std::string_view text, std::string_view title) override;
 
 private:
     QObject* element(drill::Element element) const;
-    void setLabelText(drill::Element element, QLabel& label, const QString& value);
+    QItemSelectionModel* list(drill::List list) const;
 
     QWidget& window_;
     std::array<QObject*, drill::kElements.size()> elements_{};
-    QItemSelectionModel* randomList_ = nullptr;
-    QString titleToSpeak_; // a new section's title, spoken with its first question
+    std::array<QItemSelectionModel*, drill::kLists.size()> lists_{};
 };
