@@ -36,6 +36,9 @@ inline constexpr std::string_view kNoSectionChosen = "CHOOSE AT LEAST ONE SECTIO
 
 using Sections = std::bitset<bank::kSectionCount>; // bit s - 1 stands for section s
 
+// A section's row in the sections box: "STARTING TIT (10)".
+std::string SectionLabel(int section);
+
 // Review phases, stored as text in txtSQA. The visible review button's caption
 // always names what the next click does.
 enum Phase : std::int16_t {

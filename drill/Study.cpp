@@ -12,6 +12,12 @@
 
 namespace drill {
 
+std::string SectionLabel(int section) {
+    return std::string(
+               bank::GetTitle(static_cast<std::int16_t>(bank::FirstItemOf(section))).value_or("")) +
+           " (" + WholeNumberText(bank::SectionSize(section)) + ")";
+}
+
 Step Drill::Marked() {
     return PrepareReview(MarkedOrder, Element::cmdRand, Element::cmdSeq);
 }

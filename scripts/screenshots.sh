@@ -5,7 +5,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # Takes the README's screenshots of the real window under a virtual X
-# display: the idle window, and a review step with a long answer.
+# display: the idle window, a review step with a long answer, and a marked one.
 # Usage: scripts/screenshots.sh [scale] [dark]
 #   scale: QT_SCALE_FACTOR, default 1; dark: GNOME's dark theme through Qt's
 #   GTK platform theme.
@@ -46,4 +46,8 @@ xdotool key ctrl+s
 xdotool key --delay 2 --repeat 206 space
 sleep 0.5
 import -window "$window" "$out/review$suffix.png"
+# The same answer marked to review again, one more marked before it.
+xdotool key space Return a space Return a
+sleep 0.3
+import -window "$window" "$out/study$suffix.png"
 echo "Wrote the screenshots of $out/*$suffix.png"

@@ -4,8 +4,6 @@
 
 #include "SectionsBox.h"
 
-#include "QuestionBank.h"
-
 #include <QAccessible>
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -34,10 +32,7 @@ SectionsBox::SectionsBox(const drill::Sections& chosen, QWidget* parent)
     auto* list = new QWidget;
     auto* rows = new QVBoxLayout(list);
     for (int section = 1; section <= bank::kSectionCount; ++section) {
-        const QString label = QStringLiteral("%1 (%2)")
-                                  .arg(ToQString(bank::kSections[section - 1].title))
-                                  .arg(bank::SectionSize(section));
-        auto* box = new QCheckBox(label, list);
+        auto* box = new QCheckBox(ToQString(drill::SectionLabel(section)), list);
         box->setObjectName(QStringLiteral("section%1").arg(section));
         box->setChecked(chosen[section - 1]);
         rows->addWidget(box);

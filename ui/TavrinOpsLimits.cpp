@@ -192,7 +192,8 @@ void TavrinOpsLimits::createElements() {
     const int againWidth = chkAgain_->sizeHint().width();
     chkAgain_->setGeometry((kClientSize.width() - againWidth) / 2, 162, againWidth, 26);
     chkAgain_->hide();
-    MakeLabel(client, "lblMarked", {281, 240, 199, 17}, small, Qt::AlignRight | Qt::AlignVCenter);
+    MakeLabel(client, "lblMarked", {281, 240, 199, 17}, small, Qt::AlignRight | Qt::AlignVCenter)
+        ->setContentsMargins(0, 0, 4, 0);
 
     setTabOrder(cmdSeq_, cmdRand_);
     setTabOrder(cmdRand_, chkAgain_);

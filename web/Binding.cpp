@@ -16,6 +16,7 @@
 #include <emscripten/emscripten.h>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace {
 
@@ -45,23 +46,23 @@ bool ValidElement(int element) {
 
 extern "C" {
 
-// Runs the menu command or button click of that name; false for any other.
-EMSCRIPTEN_KEEPALIVE bool tol_command(const char* name) {
+// Runs the menu command or button click of that name and says what step it
+// took ("question", "new-section", "answer", ...); "" for an unknown name.
+EMSCRIPTEN_KEEPALIVE const char* tol_command(const char* name) {
+    using Command = drill::Step (drill::Drill::*)();
+    static constexpr std::pair<std::string_view, Command> kCommands[] = {
+        {"Sequential", &drill::Drill::Sequential},   {"Random", &drill::Drill::Random},
+        {"Marked", &drill::Drill::Marked},           {"RESET", &drill::Drill::RESET},
+        {"cmdSeqClick", &drill::Drill::cmdSeqClick}, {"cmdRandClick", &drill::Drill::cmdRandClick},
+        {"ReviewAgain", &drill::Drill::ReviewAgain}, {"ClearMarks", &drill::Drill::ClearMarks},
+    };
+    static constexpr std::string_view kSteps[] = {"none",        "idle",   "ready", "question",
+                                                  "new-section", "answer", "end",   "mark"};
     drill::Drill& drill = TheSession().drill;
-    const std::string_view command(name);
-    if (command == "Sequential")
-        drill.Sequential();
-    else if (command == "Random")
-        drill.Random();
-    else if (command == "RESET")
-        drill.RESET();
-    else if (command == "cmdSeqClick")
-        drill.cmdSeqClick();
-    else if (command == "cmdRandClick")
-        drill.cmdRandClick();
-    else
-        return false;
-    return true;
+    for (const auto& [command, run] : kCommands)
+        if (command == name)
+            return Hand(kSteps[static_cast<int>((drill.*run)())]);
+    return Hand("");
 }
 
 EMSCRIPTEN_KEEPALIVE int tol_element_count() {
@@ -78,6 +79,47 @@ EMSCRIPTEN_KEEPALIVE const char* tol_element_text(int element) {
 
 EMSCRIPTEN_KEEPALIVE bool tol_element_visible(int element) {
     return ValidElement(element) && TheSession().form.isVisible(drill::Element(element));
+}
+
+EMSCRIPTEN_KEEPALIVE bool tol_element_checked(int element) {
+    return ValidElement(element) && TheSession().form.isChecked(drill::Element(element));
+}
+
+// Whether Begin Review > Order > Marked has anything to drill.
+EMSCRIPTEN_KEEPALIVE int tol_marked_to_drill() {
+    return TheSession().drill.MarkedToDrill();
+}
+
+// The sections box: a row per section, 1 to 33, and the choice made in it
+// as a text of '1' (chosen) and '0' (left out), false when none is chosen.
+EMSCRIPTEN_KEEPALIVE int tol_section_count() {
+    return bank::kSectionCount;
+}
+
+EMSCRIPTEN_KEEPALIVE const char* tol_section_label(int section) {
+    return Hand(drill::SectionLabel(section));
+}
+
+EMSCRIPTEN_KEEPALIVE bool tol_section_chosen(int section) {
+    return section >= 1 && section <= bank::kSectionCount &&
+           TheSession().drill.ChosenSections()[static_cast<std::size_t>(section - 1)];
+}
+
+EMSCRIPTEN_KEEPALIVE bool tol_choose_sections(const char* flags) {
+    drill::Sections chosen;
+    for (std::size_t i = 0; i < chosen.size() && flags[i] != '\0'; ++i)
+        chosen[i] = flags[i] == '1';
+    return TheSession().drill.ChooseSections(chosen);
+}
+
+// The study texts the page shows or says.
+EMSCRIPTEN_KEEPALIVE const char* tol_text(const char* which) {
+    const std::string_view name(which);
+    return Hand(name == "sections-title" ? drill::kSectionsTitle
+                : name == "no-section"   ? drill::kNoSectionChosen
+                : name == "marked"       ? drill::kMarkedSpoken
+                : name == "not-marked"   ? drill::kNotMarkedSpoken
+                                         : std::string_view());
 }
 
 // Message boxes in the order the drill showed them; the page shows each once.

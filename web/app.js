@@ -3,10 +3,11 @@
 
 // The page: it forwards every command, click and key to the C++ drill and
 // draws the drill's named elements after each, as the desktop window does.
-// All review logic and every text of the review live in the drill.
+// All review logic and every text of the review live in the drill, which
+// also says what step each command took; the page focuses and speaks from it.
 //
-//   menu, tap or key -> drill command (WebAssembly) -> named elements
-//                                                   -> page elements, announcer, dialog
+//   menu, tap or key -> drill command (WebAssembly) -> step and named elements
+//                                                   -> page elements, announcer, dialogs
 
 import { setUpMenus } from './menus.js';
 
@@ -32,18 +33,36 @@ async function loadDrillModule() {
 // The drill's C functions, with texts turned into JavaScript strings.
 function bind(module) {
   const text = (name, ...args) => module.UTF8ToString(module[`_${name}`](...args));
+  const call = (name, ...args) => module.ccall(name, 'number', args.map((a) => typeof a), args);
   const names = Array.from({ length: module._tol_element_count() }, (_, i) => text('tol_element_name', i));
   return {
     names,
-    run: (command) => module.ccall('tol_command', 'boolean', ['string'], [command]),
+    run: (command) => module.UTF8ToString(call('tol_command', command)),
     text: (element) => text('tol_element_text', element),
     visible: (element) => Boolean(module._tol_element_visible(element)),
+    checked: (element) => Boolean(module._tol_element_checked(element)),
+    markedToDrill: () => module._tol_marked_to_drill(),
+    sections: () => Array.from({ length: module._tol_section_count() }, (_, i) => ({
+      label: text('tol_section_label', i + 1), chosen: Boolean(module._tol_section_chosen(i + 1)) })),
+    chooseSections: (flags) => Boolean(call('tol_choose_sections', flags)),
+    phrase: (which) => module.UTF8ToString(call('tol_text', which)),
     messageCount: () => module._tol_message_count(),
     message: (i) => ({ title: text('tol_message_title', i), text: text('tol_message_text', i) }),
     about: () => text('tol_about_text'),
     donationUrl: () => text('tol_donation_url'),
-    bank: (what, item) => module.UTF8ToString(module.ccall('tol_bank', 'number', ['string', 'number'], [what, item])),
+    bank: (what, item) => module.UTF8ToString(call('tol_bank', what, item)),
   };
+}
+
+// Opens a modal box; when it closes, the focus goes back where it was, unless
+// the browser has done so and a key pressed since has moved it on (the close
+// event comes a task later).
+function openModal(dialog) {
+  const returnTo = document.activeElement;
+  dialog.addEventListener('close', () => {
+    if (document.activeElement === document.body || dialog.contains(document.activeElement)) returnTo?.focus?.();
+  }, { once: true });
+  dialog.showModal();
 }
 
 function showDialog(title, text, name) {
@@ -58,54 +77,94 @@ function showDialog(title, text, name) {
     dialog.removeAttribute('aria-labelledby');
     dialog.setAttribute('aria-label', name);
   }
-  // The focus goes back where it was, unless the browser has done so and a
-  // key pressed since has moved it on (the close event comes a task later).
-  const returnTo = document.activeElement;
-  dialog.addEventListener('close', () => {
-    if (document.activeElement === document.body || dialog.contains(document.activeElement)) returnTo?.focus?.();
-  }, { once: true });
-  dialog.showModal();
+  openModal(dialog);
+}
+
+// Begin Review > Sections...: a check box a section; OK hands the choice to
+// the drill, which refuses an empty one.
+function setUpSections(drill, afterChoice) {
+  const box = $('sectionsBox');
+  $('sectionsTitle').textContent = drill.phrase('sections-title');
+  $('sectionsRefusal').textContent = drill.phrase('no-section');
+  const list = $('sectionList');
+  const inputs = drill.sections().map(({ label }, i) => {
+    const row = document.createElement('li');
+    const input = Object.assign(document.createElement('input'), { type: 'checkbox', id: `section${i + 1}` });
+    const name = Object.assign(document.createElement('label'), { htmlFor: input.id, textContent: label });
+    row.append(input, name);
+    list.append(row);
+    return input;
+  });
+  const setAll = (chosen) => {
+    for (const input of inputs) input.checked = chosen;
+    $('sectionsRefusal').hidden = true;
+  };
+  $('sectionsAll').addEventListener('click', () => setAll(true));
+  $('sectionsNone').addEventListener('click', () => setAll(false));
+  $('sectionsCancel').addEventListener('click', () => box.close());
+  $('sectionsForm').addEventListener('submit', (event) => {
+    event.preventDefault();
+    if (!drill.chooseSections(inputs.map((input) => (input.checked ? '1' : '0')).join(''))) {
+      $('sectionsRefusal').hidden = false;
+      return;
+    }
+    box.close();
+    afterChoice();
+  });
+  return () => {
+    drill.sections().forEach(({ chosen }, i) => (inputs[i].checked = chosen));
+    $('sectionsRefusal').hidden = true;
+    list.scrollTop = 0;
+    openModal(box);
+    inputs[0].focus();
+  };
 }
 
 function start(drill) {
   const shown = new Map(); // element index -> its page element, for the elements the page shows
   drill.names.forEach((name, i) => $(name) && shown.set(i, $(name)));
   const index = (name) => drill.names.indexOf(name);
+  const textOf = (name) => drill.text(index(name));
   let messagesShown = drill.messageCount();
-  let titleSpoken = '';
 
   const reviewButton = () => ['cmdSeq', 'cmdRand'].map($).find((button) => !button.hidden);
-
-  // After every command: the elements as the drill left them, the new card
-  // for screen readers (a new section's title with its first question), the
-  // focus where the window puts it, and any message the drill showed.
   const announce = (text) => {
     // Emptied first, so that a card with the same text as the last is heard too.
     $('announcer').textContent = '';
     $('announcer').textContent = text;
   };
-  const draw = () => {
-    const before = { counter: $('lblCounter').textContent, answer: $('lblAnswer').textContent };
+
+  // After every command: the elements as the drill left them, the commands
+  // that can act now, then the focus and what a screen reader is told, from
+  // the step the drill took, and any message the drill showed.
+  const draw = (step) => {
     for (const [i, element] of shown) {
       if (element.tagName !== 'IMG') element.textContent = drill.text(i);
       element.hidden = !drill.visible(i);
     }
-    const question = drill.text(index('lblQuestion'));
-    const answer = drill.text(index('lblAnswer'));
-    const title = drill.text(index('lblTitle'));
-    if (!question) titleSpoken = ''; // a new review, or none: its first title is heard
-    // A question step moves the counter; an answer step fills the empty answer.
-    if (question && drill.text(index('lblCounter')) !== before.counter) {
-      announce((title !== titleSpoken ? `${title}. ` : '') + question);
-      titleSpoken = title;
-    } else if (answer && !before.answer) {
-      announce(answer);
-    }
-    const button = reviewButton();
-    if (!button) {
-      $('Picture1').focus();
-    } else if (!question && !answer) {
-      button.focus(); // a new review: its START button
+    $('chkAgain').setAttribute('aria-pressed', String(drill.checked(index('chkAgain'))));
+    $('Marked').setAttribute('aria-disabled', String(drill.markedToDrill() === 0));
+    $('ReviewAgain').setAttribute('aria-disabled', String($('chkAgain').hidden));
+    switch (step) {
+      case 'idle':
+        $('Picture1').focus();
+        break;
+      case 'ready':
+        reviewButton()?.focus();
+        break;
+      case 'new-section':
+        announce(`${textOf('lblTitle')}. ${textOf('lblQuestion')}`);
+        break;
+      case 'question':
+        announce(textOf('lblQuestion'));
+        break;
+      case 'answer':
+      case 'end':
+        announce(textOf('lblAnswer'));
+        break;
+      case 'mark':
+        announce(drill.phrase(drill.checked(index('chkAgain')) ? 'marked' : 'not-marked'));
+        break;
     }
     while (messagesShown < drill.messageCount()) {
       const { title: boxTitle, text } = drill.message(messagesShown++);
@@ -113,48 +172,63 @@ function start(drill) {
     }
   };
 
+  let closeMenus = () => {};
+  const openSections = setUpSections(drill, () => draw('none'));
   const command = (name, source) => {
+    closeMenus(); // a command by key or by tap leaves no menu open over the card
     switch (name) {
       case 'Exit': // a page cannot close itself: back to the picture
-        drill.run('RESET');
-        break;
+        draw(drill.run('RESET'));
+        return;
       case 'About':
         showDialog('', drill.about(), source?.textContent ?? name);
         return;
       case 'Donate':
         window.open(drill.donationUrl(), '_blank', 'noopener');
         return;
+      case 'Sections':
+        openSections();
+        return;
       default:
-        drill.run(name);
+        draw(drill.run(name));
     }
-    draw();
   };
 
-  setUpMenus($('menubar'), command);
-  for (const button of ['cmdSeq', 'cmdRand'].map($))
+  closeMenus = setUpMenus($('menubar'), command);
+  for (const button of ['cmdSeq', 'cmdRand', 'chkAgain'].map($))
     button.addEventListener('click', () => command(button.dataset.command));
 
-  // Space and Enter step the review wherever the focus is, as in the window;
-  // Ctrl+S, Ctrl+R and Ctrl+Z (where the browser lets the page have them)
-  // and plain S, R and Z run the menu commands.
-  const letters = { s: 'Sequential', r: 'Random', z: 'RESET' };
+  // Space and Enter step the review wherever the focus is (the review-again
+  // button included: they never undo a mark), as in the window; a held key
+  // steps once. Ctrl+S, Ctrl+R, Ctrl+M and Ctrl+Z (where the browser lets the
+  // page have them) and plain S, R, M, Z and A run the menu commands.
+  const letters = { s: 'Sequential', r: 'Random', m: 'Marked', z: 'RESET', a: 'ReviewAgain' };
+  let stepKeyDown = false;
   document.addEventListener('keydown', (event) => {
-    if ($('message').open || event.altKey || event.metaKey) return;
+    if (document.querySelector('dialog[open]') || event.altKey || event.metaKey) return;
     const inMenus = Boolean(event.target.closest?.('[role="menubar"]'));
     const key = event.key.toLowerCase();
-    if (letters[key] && !event.shiftKey && (event.ctrlKey || !inMenus)) {
+    if (letters[key] && !event.shiftKey && (event.ctrlKey ? key !== 'a' : !inMenus)) {
       event.preventDefault();
-      command(letters[key]);
-    } else if ((key === ' ' || key === 'enter') && !event.ctrlKey && !event.repeat && !inMenus) {
+      if (!event.repeat && $(letters[key] === 'RESET' ? 'FileReset' : letters[key]).getAttribute('aria-disabled') !== 'true')
+        command(letters[key]);
+    } else if ((key === ' ' || key === 'enter') && !event.ctrlKey && !inMenus) {
       const button = reviewButton();
       if (!button) return;
       event.preventDefault();
-      button.click();
+      stepKeyDown = true;
+      if (!event.repeat) button.click();
     }
+  });
+  // A button with the focus acts on Space's release: not after a step.
+  document.addEventListener('keyup', (event) => {
+    if (event.key === ' ' && stepKeyDown) event.preventDefault();
+    if (event.key === ' ' || event.key === 'Enter') stepKeyDown = false;
   });
 
   // For the page's tests: the bank the cards come from.
   window.tavrinBank = drill.bank;
+  document.querySelector('nav').hidden = false;
   document.body.dataset.ready = 'true';
   performance.mark('tavrin-ready'); // the menus work from here on
 }

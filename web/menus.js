@@ -4,7 +4,9 @@
 // The menu bar, by the WAI-ARIA menu bar pattern: one tab stop, arrows
 // across the bar and down the menus, Enter or Space to choose, Escape to
 // close; by touch or mouse, a tap opens a menu and a tap chooses. A chosen
-// item's data-command goes to onCommand.
+// item's data-command goes to onCommand; an item with aria-disabled does
+// nothing. A menu that would reach past the screen's edge opens toward the
+// inside. Returns the function that closes every menu.
 
 const items = (menu) => [...menu.querySelectorAll(':scope > li > [role="menuitem"]')];
 const submenuOf = (item) => item.parentElement.querySelector(':scope > [role="menu"]');
@@ -18,7 +20,9 @@ export function setUpMenus(menubar, onCommand) {
     const menu = submenuOf(item);
     if (!menu) return null;
     item.setAttribute('aria-expanded', 'true');
+    menu.classList.remove('inward');
     menu.hidden = false;
+    if (menu.getBoundingClientRect().right > document.documentElement.clientWidth) menu.classList.add('inward');
     return menu;
   };
   const close = (menu) => {
@@ -46,6 +50,7 @@ export function setUpMenus(menubar, onCommand) {
       items(open(item))[0].focus();
       return;
     }
+    if (item.getAttribute('aria-disabled') === 'true') return;
     const topItem = item.closest('[role="menubar"] > li').firstElementChild;
     closeAll();
     focusTop(topItem);
@@ -133,4 +138,5 @@ export function setUpMenus(menubar, onCommand) {
   document.addEventListener('pointerdown', (event) => {
     if (!menubar.contains(event.target)) closeAll();
   });
+  return closeAll;
 }

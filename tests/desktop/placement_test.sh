@@ -25,7 +25,15 @@ frame_on_screen() {
         [ -n "$window" ] || { echo "the window did not open" >&2; exit 1; }
         timeout 20 bash -c "until xprop -id $window _NET_FRAME_EXTENTS 2>/dev/null | grep -q =; do sleep 0.1; done" ||
             { echo "the window was never framed" >&2; exit 1; }
-        sleep 0.5 # let the window manager settle the position
+        # Until the window manager has settled the position: two reads alike.
+        where() { xwininfo -id "$window" | grep "Absolute upper-left"; }
+        before=$(where)
+        for _ in $(seq 50); do
+            sleep 0.1
+            now=$(where)
+            [ "$now" = "$before" ] && break
+            before=$now
+        done
         # xwininfo gives the client window'"'"'s true position on the root.
         X=$(xwininfo -id "$window" | sed -n "s/.*Absolute upper-left X: *//p")
         Y=$(xwininfo -id "$window" | sed -n "s/.*Absolute upper-left Y: *//p")

@@ -42,7 +42,18 @@ test('the menus by keyboard, and the commands outside the review', async (t) => 
     await page.keyboard.press(key);
     assert.equal((await look(page)).button, button, key);
   }
+  // A shortcut over an open menu runs its command and closes every menu.
+  await clickAll(page, 'BeginReview', 'Order');
   await page.keyboard.press('Control+r');
+  assert.deepEqual([await page.locator('[role="menu"]:visible').count(), (await look(page)).focus], [0, 'cmdRand']);
+  // A held key steps once; a new review's first title is heard even when it was the last one heard.
+  for (const key of ['Space', 'Enter']) {
+    await page.keyboard.press('Control+s');
+    await page.keyboard.down(key);
+    await page.keyboard.down(key); // the key's repeat
+    await page.keyboard.up(key);
+    assert.deepEqual([(await look(page)).counter, (await look(page)).heard], ['1 OF 204', 'STARTING TIT. Max for Enrichment']);
+  }
   await clickAll(page, 'File', 'Exit');
   const seen = await look(page);
   assert.deepEqual([seen.picture, seen.button, seen.focus], [true, null, 'Picture1']);
@@ -75,9 +86,52 @@ test('axe finds nothing serious, light and dark, from a phone to 200 % zoom, at 
         await check('menus open');
         await clickAll(page, 'BeginReview', 'Help', 'About');
         await check('About open');
+        await page.keyboard.press('Escape');
+        await clickAll(page, 'BeginReview', 'Sections');
+        await check('the sections box open');
       } finally {
         await close();
       }
     }
+  }
+});
+
+// From the narrowest phone to a wide desktop: every menu, box and element stays inside the
+// screen, and the review button's focus ring is drawn whole.
+test('nothing reaches past the screen, and the focus ring shows whole, from 320 to 1920 px', async () => {
+  const { page, close } = await browse();
+  try {
+    for (const [width, height] of [[320, 568], [360, 640], [390, 844], [760, 520], [1024, 768], [1920, 1080]]) {
+      await page.setViewportSize({ width, height });
+      await open(page, server.url);
+      const outside = () => page.evaluate(() => {
+        const right = document.documentElement.clientWidth;
+        const out = [...document.querySelectorAll('body *')].filter((e) => e.checkVisibility() && e.getBoundingClientRect().right > right + 0.5);
+        return out.map((e) => e.id || e.tagName).concat(document.scrollingElement.scrollWidth > right ? ['scroll'] : []);
+      });
+      for (const menus of [['File'], ['BeginReview', 'Order'], ['Help']]) {
+        await clickAll(page, ...menus);
+        assert.deepEqual(await outside(), [], `${width} px, ${menus.join(' ')} open`);
+        await page.keyboard.press('Escape');
+        await page.mouse.click(1, height - 1);
+      }
+      await clickAll(page, 'BeginReview', 'Sections');
+      assert.deepEqual(await outside(), [], `${width} px, sections box`);
+      await page.keyboard.press('Escape');
+      await page.keyboard.press('Control+s'); // by key, so the button shows its focus ring
+      const ring = await page.evaluate(() => {
+        const button = document.getElementById('cmdSeq');
+        const style = getComputedStyle(button);
+        const grow = parseFloat(style.outlineOffset) + parseFloat(style.outlineWidth);
+        const b = button.getBoundingClientRect();
+        const clip = document.getElementById('client').getBoundingClientRect();
+        return { style: style.outlineStyle, inside: b.left - grow >= Math.max(clip.left, 0) && b.top - grow >= clip.top
+                 && b.right + grow <= Math.min(clip.right, document.documentElement.clientWidth) && b.bottom + grow <= clip.bottom };
+      });
+      assert.deepEqual(ring, { style: 'solid', inside: true }, `${width} px`);
+      assert.deepEqual(await outside(), [], `${width} px, in a review`);
+    }
+  } finally {
+    await close();
   }
 });
