@@ -5,7 +5,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # Takes the README's screenshots of the real window under a virtual X
-# display: the idle window, a review step with a long answer, and a marked one.
+# display: the idle window, a review step with a long answer, a marked one,
+# and the look-up table.
 # Usage: scripts/screenshots.sh [scale] [dark]
 #   scale: QT_SCALE_FACTOR, default 1; dark: GNOME's dark theme through Qt's
 #   GTK platform theme.
@@ -50,4 +51,15 @@ import -window "$window" "$out/review$suffix.png"
 xdotool key space Return a space Return a
 sleep 0.3
 import -window "$window" "$out/study$suffix.png"
+# File > Look Up..., filtered.
+xdotool key ctrl+l
+lookup=""
+for _ in $(seq 50); do
+    lookup=$(xdotool search --onlyvisible --name "^LOOK UP A LIMIT$" 2>/dev/null | head -1 || true)
+    [ -n "$lookup" ] && break
+    sleep 0.1
+done
+xdotool type --delay 20 "oil press"
+sleep 0.5
+import -window "$lookup" "$out/lookup$suffix.png"
 echo "Wrote the screenshots of $out/*$suffix.png"

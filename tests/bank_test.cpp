@@ -3,8 +3,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "QuestionBank.h"
+#include "Search.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
+#include <vector>
 
 using bank::GetAnswer;
 using bank::GetQuestion;
@@ -33,4 +36,51 @@ TEST(QuestionBank, LookupsAtTheEdges) {
         SCOPED_TRACE(number);
         EXPECT_EQ(GetTitle(number).value_or("none"), title);
     }
+}
+
+namespace {
+
+std::vector<int> Found(std::string_view query) {
+    std::vector<int> items;
+    for (int item = 0; item <= 205; ++item)
+        if (bank::Matches(item, query))
+            items.push_back(item);
+    return items;
+}
+
+} // namespace
+
+// Every word in any order and case, each in the title, the question or the
+// answer; whatever a user may type gives a plain answer.
+TEST(Search, EveryWordInAnyOrderAndCaseOverTitleQuestionAndAnswer) {
+    const std::vector<int> startingTit{1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
+    for (const char* query : {"tit start", "START TIT", "  start\ttiT "})
+        EXPECT_EQ(Found(query), startingTit) << query;
+    EXPECT_EQ(Found("oil 100PSI max"), std::vector<int>{74}); // title, answer and question
+    EXPECT_EQ(Found("normal brake 3200"), (std::vector<int>{117, 119}));
+    EXPECT_EQ(Found("").size(), 204u);
+    EXPECT_EQ(Found(" \t ").size(), 204u);
+    const std::vector<int> hundred = Found("100");
+    for (const int item : {1, 74, 144, 185})
+        EXPECT_TRUE(std::count(hundred.begin(), hundred.end(), item)) << item;
+    EXPECT_FALSE(std::count(hundred.begin(), hundred.end(), 2));
+    EXPECT_EQ(Found("voltage range"), std::vector<int>{48});
+    EXPECT_EQ(Found("operatoins").size(), 4u); // the title's own spelling
+    EXPECT_TRUE(Found("35%").size() > 0);
+    EXPECT_EQ(Found("(5 min)"), (std::vector<int>{11, 84}));
+
+    // Nothing found, said in one sentence with the query as typed (cut short).
+    const std::string longQuery(100000, 'x');
+    for (const std::string& query :
+         {std::string("zzz"), std::string("\"quoted\""), std::string("27\xC2\xB0"),
+          std::string("<img src=x onerror=alert(1)>"), longQuery}) {
+        EXPECT_TRUE(Found(query).empty()) << query.substr(0, 40);
+    }
+    EXPECT_EQ(bank::CountLine(0, "<img src=x onerror=alert(1)>"),
+              "NO LIMIT MATCHES \"<img src=x onerror=alert(1)>\".");
+    EXPECT_EQ(bank::CountLine(0, longQuery),
+              "NO LIMIT MATCHES \"" + std::string(60, 'x') + "...\".");
+    EXPECT_EQ(bank::CountLine(0, std::string(59, 'x') + "\xC2\xB0" + "y"),
+              "NO LIMIT MATCHES \"" + std::string(59, 'x') + "...\".");
+    EXPECT_EQ(bank::CountLine(12, "tit"), "12 OF 204 LIMITS");
 }

@@ -14,6 +14,7 @@
 #include <QDialog>
 #include <QItemSelectionModel>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
@@ -21,6 +22,7 @@
 #include <QScopeGuard>
 #include <QTest>
 #include <QTimer>
+#include <QTreeView>
 #include <functional>
 #include <memory>
 
@@ -268,6 +270,68 @@ private slots:
         QVERIFY(!marked->isEnabled() && !find("lblMarked")->isVisible());
     }
 
+    // Ctrl+L over a running review: every limit under its title, filtered as
+    // the learner types; Escape returns to the review exactly as it was.
+    void lookUpLeavesTheReviewAsItWas() {
+        if (!window->isActiveWindow())
+            QSKIP("No key can reach a window that cannot become active (no input seat)");
+        QVERIFY(press(Qt::Key_R));
+        QTest::keyClick(window->focusWidget(), Qt::Key_Space);
+        QWidget* focus = window->focusWidget();
+        QStringList review;
+        for (const drill::ElementInfo& info : drill::kElements)
+            review << caption(QString::fromLatin1(info.name));
+        QVERIFY(press(Qt::Key_L));
+        auto* lookUp = window->findChild<QWidget*>("LookUpWindow");
+        QVERIFY(lookUp && lookUp->isVisible());
+        QVERIFY(QTest::qWaitForWindowActive(lookUp));
+        auto* search = lookUp->findChild<QLineEdit*>("txtSearch");
+        QCOMPARE(lookUp->focusWidget(), search);
+        const auto* view = lookUp->findChild<QTreeView*>("tblLimits");
+        const auto table = [view]() -> QStringList {
+            QStringList rows;
+            const QAbstractItemModel* model = view->model();
+            for (int section = 0; section < model->rowCount(); ++section) {
+                const QModelIndex title = model->index(section, 0);
+                if (!view->isFirstColumnSpanned(section, QModelIndex()))
+                    return {"a title does not span the table"};
+                for (int row = 0; row < model->rowCount(title); ++row)
+                    rows << title.data().toString() + "|" +
+                                model->index(row, 0, title).data().toString() + "|" +
+                                model->index(row, 1, title).data().toString();
+            }
+            return rows;
+        };
+        const QStringList all = table();
+        QCOMPARE(all.size(), 204);
+        QCOMPARE(view->model()->rowCount(), 33);
+        QCOMPARE(all.first(), "STARTING TIT|Max for Enrichment|100C");
+        QCOMPARE(all.at(98), "PROPS|To Unlock Pitchlock |Increase 2 deg");
+        QCOMPARE(all.last(), "MISCELLANEOUS|CG Limits|Must be within MAC Max 15 - 30%");
+        const auto shown = [lookUp] { return lookUp->findChild<QLabel*>("lblShown")->text(); };
+        QCOMPARE(shown(), "204 OF 204 LIMITS");
+        QTest::keyClicks(search, "Tit start");
+        QCOMPARE(table(), all.mid(0, 10));
+        QCOMPARE(shown(), "10 OF 204 LIMITS");
+        QCOMPARE(QAccessible::queryAccessibleInterface(search)->text(QAccessible::Description),
+                 shown());
+        QTest::keyClicks(search, " <b>");
+        QCOMPARE(table(), QStringList());
+        QCOMPARE(shown(), "NO LIMIT MATCHES \"Tit start <b>\".");
+        QTest::keyClick(search, Qt::Key_Escape);
+        QVERIFY(!lookUp->isVisible());
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QCOMPARE(window->focusWidget(), focus);
+        QStringList after;
+        for (const drill::ElementInfo& info : drill::kElements)
+            after << caption(QString::fromLatin1(info.name));
+        QCOMPARE(after, review);
+        QVERIFY(press(Qt::Key_L)); // the search is forgotten
+        QVERIFY(QTest::qWaitForWindowActive(lookUp));
+        QCOMPARE(search->text() + shown(), "204 OF 204 LIMITS");
+        lookUp->close();
+    }
+
     // Designed colours on a light window; at least 4.5:1 on a dark one, also
     // when the desktop switches theme while the program runs.
     void coloursReadOnLightAndDarkWindows() {
@@ -360,11 +424,12 @@ private slots:
             menus << action->objectName() + "=" + action->text() + "=" + keys.join(',');
         }
         menus.sort();
-        QCOMPARE(menus, QStringList({"About=About=", "ClearMarks=Clear Marks=",
-                                     "Donate=Make A Donation=", "Exit=Exit    =Ctrl+Q",
-                                     "FileReset=Reset=Ctrl+Z", "Marked=Marked=Ctrl+M",
-                                     "Random=Random=Ctrl+R", "ReviewAgain=Review Again=A,Ctrl+G",
-                                     "Sections=Sections\u2026=", "Sequential=Sequential=Ctrl+S"}));
+        QCOMPARE(menus,
+                 QStringList({"About=About=", "ClearMarks=Clear Marks=", "Donate=Make A Donation=",
+                              "Exit=Exit    =Ctrl+Q", "FileReset=Reset=Ctrl+Z",
+                              "LookUp=Look Up\u2026=Ctrl+L", "Marked=Marked=Ctrl+M",
+                              "Random=Random=Ctrl+R", "ReviewAgain=Review Again=A,Ctrl+G",
+                              "Sections=Sections\u2026=", "Sequential=Sequential=Ctrl+S"}));
         QRandomGenerator random(20061206);
         enum { Idle, Sequential, Random } mode = Idle;
         const QStringList captions{"START", "ANSWER", "NEXT QUESTION", "RESET"};

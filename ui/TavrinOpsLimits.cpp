@@ -5,6 +5,7 @@
 #include "TavrinOpsLimits.h"
 
 #include "Accessibility.h"
+#include "LookUp.h"
 #include "Picture.h"
 #include "ProgramInfo.h"
 #include "SectionsBox.h"
@@ -260,6 +261,9 @@ void TavrinOpsLimits::createMenus() {
 
     QMenu* file = menuBar()->addMenu(QStringLiteral("File"));
     file->setObjectName(QStringLiteral("File"));
+    add(file, "LookUp", QStringLiteral("Look Up\u2026"), ctrl(Qt::Key_L),
+        &TavrinOpsLimits::lookUpTriggered);
+    file->addSeparator()->setObjectName(QStringLiteral("break5"));
     add(file, "FileReset", QStringLiteral("Reset"), ctrl(Qt::Key_Z),
         drillStep(&drill::Drill::RESET));
     add(file, "ClearMarks", QStringLiteral("Clear Marks"), {},
@@ -369,6 +373,13 @@ void TavrinOpsLimits::showStep(drill::Step step) {
 void TavrinOpsLimits::updateCommands() {
     marked_->setEnabled(drill_ && drill_->MarkedToDrill() > 0);
     reviewAgain_->setEnabled(chkAgain_->isVisibleTo(this));
+}
+
+// Made when first asked for, so that start-up does not build the table.
+void TavrinOpsLimits::lookUpTriggered() {
+    if (!lookUp_)
+        lookUp_ = new LookUp(this);
+    lookUp_->open();
 }
 
 void TavrinOpsLimits::sectionsTriggered() {

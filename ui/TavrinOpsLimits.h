@@ -25,6 +25,7 @@ class QAction;
 class QCheckBox;
 class QLabel;
 class QPushButton;
+class LookUp;
 class WidgetForm;
 
 class TavrinOpsLimits : public QMainWindow {
@@ -42,6 +43,7 @@ private:
     void updateCommands();
     QPushButton* visibleReviewButton() const;
     void sectionsTriggered();
+    void lookUpTriggered();
     void recolour();
     void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -59,6 +61,7 @@ private:
     QLabel* lblOf204_ = nullptr;
     QAction* marked_ = nullptr;
     QAction* reviewAgain_ = nullptr;
+    LookUp* lookUp_ = nullptr;
 
     drill::ClockRandom random_;
     std::unique_ptr<WidgetForm> form_;

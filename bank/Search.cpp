@@ -1,0 +1,68 @@
+// SPDX-FileCopyrightText: 2026 The TAVRIN OPS LIMITS developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "Search.h"
+
+#include "QuestionBank.h"
+
+#include <algorithm>
+
+namespace bank {
+namespace {
+
+// The bank is ASCII; other bytes (a typed degree sign, say) compare as they
+// are, so they match only themselves.
+char Folded(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool Contains(std::string_view text, std::string_view word) {
+    return std::search(text.begin(), text.end(), word.begin(), word.end(),
+                       [](char a, char b) { return Folded(a) == Folded(b); }) != text.end();
+}
+
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v';
+}
+
+} // namespace
+
+bool Matches(int item, std::string_view query) {
+    if (item < 1 || item > kItemCount)
+        return false;
+    const BankItem& bankItem = kItems[static_cast<std::size_t>(item - 1)];
+    const std::string_view title = GetTitle(static_cast<std::int16_t>(item)).value_or("");
+    std::size_t at = 0;
+    while (at < query.size()) {
+        while (at < query.size() && IsBlank(query[at]))
+            ++at;
+        std::size_t end = at;
+        while (end < query.size() && !IsBlank(query[end]))
+            ++end;
+        const std::string_view word = query.substr(at, end - at);
+        if (!word.empty() && !Contains(title, word) && !Contains(bankItem.question, word) &&
+            !Contains(bankItem.answer, word))
+            return false;
+        at = end;
+    }
+    return true;
+}
+
+std::string CountLine(int shown, std::string_view query) {
+    if (shown == 0) {
+        // A long query is cut short, and never inside a UTF-8 sequence.
+        constexpr std::size_t kShownLength = 60;
+        std::string shownQuery(query.substr(0, kShownLength));
+        if (query.size() > kShownLength) {
+            while (!shownQuery.empty() &&
+                   (static_cast<unsigned char>(query[shownQuery.size()]) & 0xC0) == 0x80)
+                shownQuery.pop_back();
+            shownQuery += "...";
+        }
+        return "NO LIMIT MATCHES \"" + shownQuery + "\".";
+    }
+    return std::to_string(shown) + " OF " + std::to_string(kItemCount) + " LIMITS";
+}
+
+} // namespace bank
