@@ -12,6 +12,7 @@
 #include "ProgramInfo.h"
 #include "QuestionBank.h"
 #include "RandomSource.h"
+#include "Search.h"
 
 #include <emscripten/emscripten.h>
 #include <string>
@@ -112,14 +113,32 @@ EMSCRIPTEN_KEEPALIVE bool tol_choose_sections(const char* flags) {
     return TheSession().drill.ChooseSections(chosen);
 }
 
-// The study texts the page shows or says.
+// The texts the page shows or says around the review.
 EMSCRIPTEN_KEEPALIVE const char* tol_text(const char* which) {
-    const std::string_view name(which);
-    return Hand(name == "sections-title" ? drill::kSectionsTitle
-                : name == "no-section"   ? drill::kNoSectionChosen
-                : name == "marked"       ? drill::kMarkedSpoken
-                : name == "not-marked"   ? drill::kNotMarkedSpoken
-                                         : std::string_view());
+    static constexpr std::pair<std::string_view, std::string_view> kTexts[] = {
+        {"sections-title", drill::kSectionsTitle},  {"no-section", drill::kNoSectionChosen},
+        {"marked", drill::kMarkedSpoken},           {"not-marked", drill::kNotMarkedSpoken},
+        {"lookup-title", bank::kLookUpTitle},       {"search-label", bank::kSearchLabel},
+        {"question-header", bank::kQuestionHeader}, {"answer-header", bank::kAnswerHeader},
+    };
+    for (const auto& [name, text] : kTexts)
+        if (name == which)
+            return Hand(text);
+    return Hand("");
+}
+
+// Look Up: which items the query shows, as a text of '1' (shown) and '0'
+// per item, and the line that says how many.
+EMSCRIPTEN_KEEPALIVE const char* tol_lookup(const char* query) {
+    std::string shown(bank::kItemCount, '0');
+    for (int item = 1; item <= bank::kItemCount; ++item)
+        if (bank::Matches(item, query))
+            shown[static_cast<std::size_t>(item - 1)] = '1';
+    return Hand(shown);
+}
+
+EMSCRIPTEN_KEEPALIVE const char* tol_count_line(int shown, const char* query) {
+    return Hand(bank::CountLine(shown, query));
 }
 
 // Message boxes in the order the drill showed them; the page shows each once.

@@ -46,6 +46,8 @@ function bind(module) {
       label: text('tol_section_label', i + 1), chosen: Boolean(module._tol_section_chosen(i + 1)) })),
     chooseSections: (flags) => Boolean(call('tol_choose_sections', flags)),
     phrase: (which) => module.UTF8ToString(call('tol_text', which)),
+    lookUp: (query) => module.UTF8ToString(call('tol_lookup', query)),
+    countLine: (shown, query) => module.UTF8ToString(call('tol_count_line', shown, query)),
     messageCount: () => module._tol_message_count(),
     message: (i) => ({ title: text('tol_message_title', i), text: text('tol_message_text', i) }),
     about: () => text('tol_about_text'),
@@ -120,6 +122,84 @@ function setUpSections(drill, afterChoice) {
   };
 }
 
+// File > Look Up...: every limit under its section title, filtered as the
+// learner types by the drill's own rule. Built when first opened; the search
+// is gone when it closes. Texts from the search go in as text, never markup.
+function setUpLookUp(drill) {
+  const box = $('lookUpBox');
+  const search = $('search');
+  let rows = null; // item -> its row, by item number
+  let sections = [];
+  const build = () => {
+    $('lookUpTitle').textContent = drill.phrase('lookup-title');
+    $('searchLabel').textContent = drill.phrase('search-label');
+    $('questionHeader').textContent = drill.phrase('question-header');
+    $('answerHeader').textContent = drill.phrase('answer-header');
+    rows = [null];
+    let body = null;
+    for (let item = 1; drill.bank('question', item); item++) { // until the bank has no such item
+      const title = drill.bank('title', item);
+      if (!body || body.dataset.title !== title) {
+        body = Object.assign(document.createElement('tbody'), { className: 'section' });
+        body.dataset.title = title;
+        const heading = Object.assign(document.createElement('th'), { scope: 'rowgroup', colSpan: 2, textContent: title });
+        body.append(document.createElement('tr'));
+        body.firstChild.append(heading);
+        $('limits').append(body);
+        sections.push(body);
+      }
+      const row = document.createElement('tr');
+      for (const what of ['question', 'answer'])
+        row.append(Object.assign(document.createElement('td'), { textContent: drill.bank(what, item) }));
+      body.append(row);
+      rows.push(row);
+    }
+  };
+  const filter = () => {
+    performance.mark('tavrin-filter-start');
+    const shown = drill.lookUp(search.value);
+    let count = 0;
+    rows.forEach((row, item) => {
+      if (!row) return;
+      row.hidden = shown[item - 1] !== '1';
+      count += row.hidden ? 0 : 1;
+    });
+    for (const body of sections) body.hidden = !body.querySelector(':scope > tr:not(:first-child):not([hidden])');
+    const line = drill.countLine(count, search.value);
+    if ($('lookUpCount').textContent !== line) $('lookUpCount').textContent = line; // heard once per change
+    performance.measure('tavrin-filter', 'tavrin-filter-start');
+  };
+  // Every way out forgets the search at once: a new look-up may follow
+  // before the close event, which comes a task later.
+  const closeBox = () => {
+    search.value = '';
+    delete document.body.dataset.view;
+    box.close();
+  };
+  search.addEventListener('input', filter);
+  // Escape closes the table, from the search field too (where it would only empty it).
+  search.addEventListener('keydown', (event) => {
+    if (event.key !== 'Escape') return;
+    event.preventDefault();
+    closeBox();
+  });
+  box.addEventListener('cancel', (event) => {
+    event.preventDefault();
+    closeBox();
+  });
+  $('lookUpClose').addEventListener('click', closeBox);
+  return () => {
+    if (box.open) return search.focus();
+    if (!rows) build();
+    search.value = '';
+    filter();
+    document.body.dataset.view = 'lookup'; // what a print of the page shows
+    openModal(box);
+    $('lookUpBox').querySelector('.lookup-table').scrollTop = 0;
+    search.focus();
+  };
+}
+
 function start(drill) {
   const shown = new Map(); // element index -> its page element, for the elements the page shows
   drill.names.forEach((name, i) => $(name) && shown.set(i, $(name)));
@@ -174,6 +254,7 @@ function start(drill) {
 
   let closeMenus = () => {};
   const openSections = setUpSections(drill, () => draw('none'));
+  const openLookUp = setUpLookUp(drill);
   const command = (name, source) => {
     closeMenus(); // a command by key or by tap leaves no menu open over the card
     switch (name) {
@@ -188,6 +269,9 @@ function start(drill) {
         return;
       case 'Sections':
         openSections();
+        return;
+      case 'LookUp':
+        openLookUp();
         return;
       default:
         draw(drill.run(name));
@@ -208,6 +292,11 @@ function start(drill) {
     if (document.querySelector('dialog[open]') || event.altKey || event.metaKey) return;
     const inMenus = Boolean(event.target.closest?.('[role="menubar"]'));
     const key = event.key.toLowerCase();
+    if (key === '/' && !event.ctrlKey) { // browsers keep Ctrl+L and Ctrl+F for themselves
+      event.preventDefault();
+      command('LookUp');
+      return;
+    }
     if (letters[key] && !event.shiftKey && (event.ctrlKey ? key !== 'a' : !inMenus)) {
       event.preventDefault();
       if (!event.repeat && $(letters[key] === 'RESET' ? 'FileReset' : letters[key]).getAttribute('aria-disabled') !== 'true')

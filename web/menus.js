@@ -59,6 +59,12 @@ export function setUpMenus(menubar, onCommand) {
     onCommand(item.dataset.command, item);
   };
 
+  // A tap or a click focuses the menu bar before it opens a menu: remember
+  // where the focus was first.
+  menubar.addEventListener('pointerdown', () => {
+    if (!menubar.contains(document.activeElement)) focusBefore = document.activeElement;
+  });
+
   menubar.addEventListener('click', (event) => {
     const item = event.target.closest('[role="menuitem"]');
     if (!item) return;

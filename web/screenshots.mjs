@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The README's pictures of the page (scripts/web.sh screenshots): on a phone,
-// light and dark, a marked review and the sections box; and a desktop browser.
+// light and dark, a marked review, the sections box and Look Up; and a desktop browser.
 import { serve, browse, open, clickAll } from './tests/harness.mjs';
 
 const out = new URL('../docs/screenshots/', import.meta.url).pathname;
@@ -21,6 +21,11 @@ try {
       if (width < 760) {
         await clickAll(page, 'BeginReview', 'Sections');
         await page.screenshot({ path: `${out}${name.replace('phone', 'sections')}.png` });
+        await page.keyboard.press('Escape');
+        await clickAll(page, 'File', 'LookUp');
+        await page.keyboard.type('oil press');
+        await page.screenshot({ path: `${out}${name.replace('phone', 'lookup')}.png` });
+        if (process.env.TAVRIN_PDF) await page.pdf({ path: process.env.TAVRIN_PDF, format: 'A4' });
       }
     } finally {
       await close();
