@@ -52,8 +52,13 @@ Step Drill::ClearMarks() {
 
 int Drill::MarkedToDrill() const {
     int marked = 0;
-    for (int item = 1; item <= bank::kItemCount; ++item)
-        marked += InReview(item, MarkedOrder) ? 1 : 0;
+    for (int section = 1; section <= bank::kSectionCount; ++section) {
+        if (!form_.rowSelected(List::SectionList, section))
+            continue;
+        const int first = bank::FirstItemOf(section);
+        for (int item = first; item < first + bank::SectionSize(section); ++item)
+            marked += form_.rowSelected(List::MarkList, item) ? 1 : 0;
+    }
     return marked;
 }
 

@@ -9,12 +9,15 @@
 # the page in Debian's Chromium.
 #   scripts/web.sh          build and run every web test
 #   scripts/web.sh serve    build, then serve the site on http://127.0.0.1:8080/
-#   scripts/web.sh bench    build, then time the page's start and weigh the site
+#   scripts/web.sh bench    build, then time the page's start and Look Up's
+#                           keystrokes, and weigh the site
+#   scripts/web.sh screenshots  build, then redraw the page's pictures in docs/
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/deps.sh
-# emscripten (which brings node), GoogleTest's source, and the browser.
-need_packages cmake ninja-build emscripten googletest chromium
+# emscripten (which brings node), GoogleTest's source, the browser, and
+# pdftotext for the printed sheet.
+need_packages cmake ninja-build emscripten googletest chromium poppler-utils
 command -v npm >/dev/null || need_packages npm
 # The test tools, at the versions package-lock.json pins.
 if [ ! -f web/node_modules/.package-lock.json ] || [ web/package-lock.json -nt web/node_modules/.package-lock.json ]; then
@@ -33,9 +36,13 @@ serve)
     ;;
 bench)
     node bench/web-startup.mjs "${2:-21}"
+    node bench/web-lookup.mjs
+    ;;
+screenshots)
+    node web/screenshots.mjs
     ;;
 *)
-    echo "usage: $0 [test|serve|bench [RUNS]]" >&2
+    echo "usage: $0 [test|serve|bench [RUNS]|screenshots]" >&2
     exit 2
     ;;
 esac

@@ -128,46 +128,54 @@ function setUpSections(drill, afterChoice) {
 function setUpLookUp(drill) {
   const box = $('lookUpBox');
   const search = $('search');
-  let rows = null; // item -> its row, by item number
-  let sections = [];
+  // A table per section, titled by its caption, so that the browser may skip
+  // laying out the sections off the screen while the learner types.
+  const sections = []; // each section's box, with its rows and their items
+
   const build = () => {
+    const headers = [drill.phrase('question-header'), drill.phrase('answer-header')];
     $('lookUpTitle').textContent = drill.phrase('lookup-title');
     $('searchLabel').textContent = drill.phrase('search-label');
-    $('questionHeader').textContent = drill.phrase('question-header');
-    $('answerHeader').textContent = drill.phrase('answer-header');
-    rows = [null];
-    let body = null;
+    [$('questionHeader').textContent, $('answerHeader').textContent] = headers;
+    const element = (tag, properties = {}, ...children) => {
+      const made = Object.assign(document.createElement(tag), properties);
+      made.append(...children);
+      return made;
+    };
+    let section = null;
     for (let item = 1; drill.bank('question', item); item++) { // until the bank has no such item
       const title = drill.bank('title', item);
-      if (!body || body.dataset.title !== title) {
-        body = Object.assign(document.createElement('tbody'), { className: 'section' });
-        body.dataset.title = title;
-        const heading = Object.assign(document.createElement('th'), { scope: 'rowgroup', colSpan: 2, textContent: title });
-        body.append(document.createElement('tr'));
-        body.firstChild.append(heading);
-        $('limits').append(body);
-        sections.push(body);
+      if (section?.title !== title) {
+        const head = element('thead', { className: 'visually-hidden' },
+          element('tr', {}, ...headers.map((text) => element('th', { scope: 'col', textContent: text }))));
+        section = { title, body: element('tbody'), items: [] };
+        section.box = element('div', { className: 'section' },
+          element('table', {}, element('caption', { textContent: title }),
+            element('colgroup', {}, element('col'), element('col')), head, section.body));
+        $('limits').append(section.box);
+        sections.push(section);
       }
-      const row = document.createElement('tr');
-      for (const what of ['question', 'answer'])
-        row.append(Object.assign(document.createElement('td'), { textContent: drill.bank(what, item) }));
-      body.append(row);
-      rows.push(row);
+      const row = element('tr', {}, ...['question', 'answer'].map((what) => element('td', { textContent: drill.bank(what, item) })));
+      section.body.append(row);
+      section.items.push([row, item]);
     }
   };
+  // Only what changes is touched, so a keystroke lays out no more than it must.
   const filter = () => {
-    performance.mark('tavrin-filter-start');
     const shown = drill.lookUp(search.value);
     let count = 0;
-    rows.forEach((row, item) => {
-      if (!row) return;
-      row.hidden = shown[item - 1] !== '1';
-      count += row.hidden ? 0 : 1;
-    });
-    for (const body of sections) body.hidden = !body.querySelector(':scope > tr:not(:first-child):not([hidden])');
+    for (const section of sections) {
+      let any = false;
+      for (const [row, item] of section.items) {
+        const hide = shown[item - 1] !== '1';
+        if (row.hidden !== hide) row.hidden = hide;
+        any ||= !hide;
+        count += hide ? 0 : 1;
+      }
+      if (section.box.hidden === any) section.box.hidden = !any;
+    }
     const line = drill.countLine(count, search.value);
     if ($('lookUpCount').textContent !== line) $('lookUpCount').textContent = line; // heard once per change
-    performance.measure('tavrin-filter', 'tavrin-filter-start');
   };
   // Every way out forgets the search at once: a new look-up may follow
   // before the close event, which comes a task later.
@@ -190,7 +198,13 @@ function setUpLookUp(drill) {
   $('lookUpClose').addEventListener('click', closeBox);
   return () => {
     if (box.open) return search.focus();
-    if (!rows) build();
+    if (!sections.length) {
+      build();
+      // A first, hidden run of the filter, so that the learner's first
+      // keystroke does not pay for compiling it.
+      search.value = 'a';
+      filter();
+    }
     search.value = '';
     filter();
     document.body.dataset.view = 'lookup'; // what a print of the page shows
