@@ -5,8 +5,8 @@
 // Look Up, one keystroke at a time: the search rule over all 204 items, and
 // the desktop table refiltered and laid out again as a learner types.
 #include "LookUp.h"
-#include "Search.h"
 #include "QuestionBank.h"
+#include "Search.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -5,6 +5,7 @@
 #include "Accessibility.h"
 
 #include <QAccessibleWidget>
+#include <QLabel>
 #include <QPalette>
 #include <QWidget>
 #include <algorithm>
@@ -15,6 +16,7 @@ namespace {
 
 constexpr const char* kConcealed = "accessibilityConcealed";
 constexpr const char* kConceals = "accessibilityConceals";
+constexpr const char* kNotification = "accessibilityNotification";
 
 // A container whose accessible children are its child widgets less the
 // concealed ones.
@@ -47,10 +49,32 @@ private:
     }
 };
 
+// A label that a screen reader speaks when it is shown, as it does a
+// desktop notification; its name is its text.
+class NotificationLabel : public QAccessibleWidget {
+public:
+    explicit NotificationLabel(QLabel* label)
+        : QAccessibleWidget(label, QAccessible::Notification) {}
+
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Name ? static_cast<QLabel*>(widget())->text()
+                                      : QAccessibleWidget::text(t);
+    }
+};
+
 QAccessibleInterface* Factory(const QString&, QObject* object) {
     auto* widget = qobject_cast<QWidget*>(object);
-    return widget && widget->property(kConceals).toBool() ? new ConcealingContainer(widget)
-                                                          : nullptr;
+    if (!widget)
+        return nullptr;
+    if (auto* label = qobject_cast<QLabel*>(widget);
+        label && label->property(kNotification).toBool())
+        return new NotificationLabel(label);
+    return widget->property(kConceals).toBool() ? new ConcealingContainer(widget) : nullptr;
+}
+
+void InstallFactory() {
+    static const bool installed = (QAccessible::installFactory(Factory), true);
+    Q_UNUSED(installed);
 }
 
 // WCAG 2 relative luminance.
@@ -65,10 +89,19 @@ double Luminance(const QColor& colour) {
 } // namespace
 
 void Conceal(QWidget& widget) {
-    static const bool installed = (QAccessible::installFactory(Factory), true);
-    Q_UNUSED(installed);
+    InstallFactory();
     widget.setProperty(kConcealed, true);
     widget.parentWidget()->setProperty(kConceals, true);
+}
+
+void MakeNotification(QLabel& label) {
+    InstallFactory();
+    label.setProperty(kNotification, true);
+}
+
+void Announce(QLabel& label) {
+    QAccessibleEvent shown(&label, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&shown);
 }
 
 double Contrast(const QColor& a, const QColor& b) {

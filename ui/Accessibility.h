@@ -6,6 +6,7 @@
 #pragma once
 
 class QColor;
+class QLabel;
 class QPalette;
 class QWidget;
 
@@ -14,6 +15,11 @@ namespace accessibility {
 // The widget no longer appears among its parent's accessible children: for
 // the counter's fixed tail, which the counter already speaks.
 void Conceal(QWidget& widget);
+
+// The label becomes a notification: each Announce has a screen reader speak
+// its text where the focus is, as a polite live region does on a web page.
+void MakeNotification(QLabel& label);
+void Announce(QLabel& label);
 
 // The WCAG 2 contrast ratio of two colours, from 1 to 21.
 double Contrast(const QColor& a, const QColor& b);

@@ -4,6 +4,7 @@
 
 #include "LookUp.h"
 
+#include "Accessibility.h"
 #include "QuestionBank.h"
 #include "Search.h"
 
@@ -91,6 +92,7 @@ LookUp::LookUp(QWidget* mainWindow)
     label->setBuddy(search_);
     shown_ = new QLabel;
     shown_->setObjectName(QStringLiteral("lblShown"));
+    accessibility::MakeNotification(*shown_);
 
     filter_ = new LimitFilter(this);
     filter_->setRecursiveFilteringEnabled(true);
@@ -118,6 +120,7 @@ LookUp::LookUp(QWidget* mainWindow)
     layout->addWidget(buttons);
 
     connect(search_, &QLineEdit::textChanged, this, &LookUp::search);
+    search_->installEventFilter(this);
     search(QString());
 
     // A comfortable size, within the screen.
@@ -145,8 +148,17 @@ void LookUp::search(const QString& query) {
     if (line == shown_->text())
         return;
     shown_->setText(line);
-    // Read by a screen reader with the search field, without a focus move.
-    search_->setAccessibleDescription(line);
+    // A screen reader says it as it changes, while the focus stays in the field.
+    if (isVisible())
+        accessibility::Announce(*shown_);
+}
+
+// The count is said when the search field takes the focus, after the
+// window's title and the field's name.
+bool LookUp::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == search_ && event->type() == QEvent::FocusIn)
+        accessibility::Announce(*shown_);
+    return QWidget::eventFilter(watched, event);
 }
 
 // Escape closes the window, from the search field too (which takes the key
@@ -160,6 +172,7 @@ void LookUp::keyPressEvent(QKeyEvent* event) {
 
 // Nothing is kept: the next look-up starts with every limit.
 void LookUp::closeEvent(QCloseEvent* event) {
+    hide();
     search_->clear();
     event->accept();
     if (QWidget* mainWindow = parentWidget())

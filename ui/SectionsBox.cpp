@@ -4,7 +4,8 @@
 
 #include "SectionsBox.h"
 
-#include <QAccessible>
+#include "Accessibility.h"
+
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QGuiApplication>
@@ -48,6 +49,7 @@ SectionsBox::SectionsBox(const drill::Sections& chosen, QWidget* parent)
     refusal_ = new QLabel(ToQString(drill::kNoSectionChosen));
     refusal_->setObjectName(QStringLiteral("refusal"));
     refusal_->setWordWrap(true);
+    accessibility::MakeNotification(*refusal_);
     refusal_->hide();
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
@@ -84,8 +86,7 @@ drill::Sections SectionsBox::chosen() const {
 void SectionsBox::accept() {
     if (chosen().none()) {
         refusal_->show();
-        QAccessibleEvent alert(refusal_, QAccessible::Alert);
-        QAccessible::updateAccessibility(&alert);
+        accessibility::Announce(*refusal_);
         boxes_.first()->setFocus();
         return;
     }

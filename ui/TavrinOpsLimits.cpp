@@ -66,6 +66,27 @@ QString ToQString(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// The review-again box, centred in its band. It takes its width when first
+// shown: measuring it at start-up would load its bold face, 0.3 MiB that
+// the idle window does not need.
+class AgainBox : public QCheckBox {
+public:
+    using QCheckBox::QCheckBox;
+
+protected:
+    void showEvent(QShowEvent* event) override {
+        if (!sized_) {
+            const int width = sizeHint().width();
+            setGeometry((kClientSize.width() - width) / 2, y(), width, height());
+            sized_ = true;
+        }
+        QCheckBox::showEvent(event);
+    }
+
+private:
+    bool sized_ = false;
+};
+
 QLabel* MakeLabel(QWidget* parent, const char* name, const QRect& rect, const QFont& font,
                   Qt::Alignment alignment, const QColor& color = QColor()) {
     auto* label = new SpokenLabel(parent);
@@ -185,13 +206,12 @@ void TavrinOpsLimits::createElements() {
 
     // Study: the review-again box in the free band between the button and
     // the answer, the marked count at the right end of the counter's line.
-    chkAgain_ = new QCheckBox(ToQString(drill::Info(drill::Element::chkAgain).startText), client);
+    chkAgain_ = new AgainBox(ToQString(drill::Info(drill::Element::chkAgain).startText), client);
     chkAgain_->setObjectName(QStringLiteral("chkAgain"));
     chkAgain_->setFont(small);
     // A click leaves the focus where it was, so Space and Enter go on stepping.
     chkAgain_->setFocusPolicy(Qt::TabFocus);
-    const int againWidth = chkAgain_->sizeHint().width();
-    chkAgain_->setGeometry((kClientSize.width() - againWidth) / 2, 162, againWidth, 26);
+    chkAgain_->setGeometry(0, 162, kClientSize.width(), 26);
     chkAgain_->hide();
     MakeLabel(client, "lblMarked", {281, 240, 199, 17}, small, Qt::AlignRight | Qt::AlignVCenter)
         ->setContentsMargins(0, 0, 4, 0);
