@@ -12,7 +12,6 @@
 #include <algorithm>
 #include <deque>
 #include <gtest/gtest.h>
-#include <numeric>
 #include <set>
 #include <string>
 #include <vector>
@@ -42,102 +41,79 @@ struct TestRandom final : drill::RandomSource {
     int reseeds = 0, draws = 0;
 };
 
-std::string Bank(std::optional<std::string_view> text) {
-    return std::string(text.value_or("(none)"));
-}
-
-std::vector<std::string> Visible(const MemoryForm& form) {
-    std::vector<std::string> names;
-    for (const drill::ElementInfo& info : drill::kElements)
-        if (form.isVisible(info.element))
-            names.emplace_back(info.name);
-    return names;
-}
-
 struct Session {
     MemoryForm form;
     TestRandom random;
     Drill drill{form, random};
     std::string text(Element e) const { return form.text(e); }
+    // What the learner sees: each visible element, "name=text|", a checked
+    // box with a '+'.
+    std::string look() const {
+        std::string seen;
+        for (const drill::ElementInfo& info : drill::kElements)
+            if (form.isVisible(info.element))
+                seen += std::string(info.name) + "=" + form.text(info.element) +
+                        (form.isChecked(info.element) ? "+|" : "|");
+        return seen;
+    }
+    std::string marks() const {
+        const int marked = drill.MarkedToDrill();
+        return marked ? "lblMarked=" + std::to_string(marked) + " TO REVIEW AGAIN|" : "";
+    }
+    std::string lastMessage() const { return form.messages().back().text; }
 };
+
+std::string Bank(std::optional<std::string_view> text) {
+    return std::string(text.value_or("(none)"));
+}
 
 // What every order command leaves, whatever ran before: an empty card, the
 // counter at 0 of the review's length, its button at START.
-void ExpectReady(const Session& s, Element button, int length) {
-    const char* name = button == Element::cmdSeq ? "cmdSeq" : "cmdRand";
-    const std::vector<std::string> marked = s.drill.MarkedToDrill() > 0
-                                                ? std::vector<std::string>{"lblMarked"}
-                                                : std::vector<std::string>{};
-    std::vector<std::string> expected{"lblTitle",   "lblQuestion", "lblAnswer",
-                                      "lblCounter", "lblOf204",    name};
-    expected.insert(expected.end(), marked.begin(), marked.end());
-    EXPECT_EQ(Visible(s.form), expected);
-    EXPECT_EQ(s.text(Element::lblTitle) + s.text(Element::lblQuestion) + s.text(Element::lblAnswer),
-              "");
-    EXPECT_EQ(s.text(Element::lblCounter) + " " + s.text(Element::lblOf204),
-              "0 OF " + std::to_string(length));
-    EXPECT_EQ(s.text(button), "START");
+std::string Ready(const Session& s, const char* button, int length) {
+    return "lblTitle=|lblQuestion=|lblAnswer=|lblCounter=0|lblOf204=OF " + std::to_string(length) +
+           "|" + button + "=START|" + s.marks();
 }
 
 // Steps the review that is ready to its end box, checking every step against
 // the bank, and marks the items in toMark after their answers. Returns the
 // items in the order shown.
 std::vector<int> RunReview(Session& s, Element button, const std::set<int>& toMark = {}) {
-    const int length = std::stoi(s.text(Element::lblOf204).substr(3));
+    const std::string of = s.text(Element::lblOf204), name(drill::ElementName(button));
+    const int length = std::stoi(of.substr(3));
     const auto click = [&] {
         return button == Element::cmdSeq ? s.drill.cmdSeqClick() : s.drill.cmdRandClick();
     };
-    const std::size_t messagesBefore = s.form.messages().size();
+    const std::size_t messages = s.form.messages().size();
     std::vector<int> shown;
     std::string title;
     for (int n = 1; n <= length; ++n) {
         const Step question = click();
         const int item = std::stoi(s.text(Element::txtQuestion));
+        const std::string key = std::to_string(item);
         shown.push_back(item);
-        const auto key = std::to_string(item);
-        SCOPED_TRACE("item " + key);
-        EXPECT_EQ(s.text(Element::lblTitle), Bank(bank::GetTitle(static_cast<std::int16_t>(item))));
-        EXPECT_EQ(question, s.text(Element::lblTitle) != title ? Step::NewSection : Step::Question);
-        title = s.text(Element::lblTitle);
-        EXPECT_EQ(s.text(Element::lblQuestion) + "|" + s.text(Element::lblAnswer),
-                  Bank(bank::GetQuestion(key)) + "|");
-        EXPECT_EQ(s.text(Element::lblCounter), std::to_string(n));
-        EXPECT_FALSE(s.form.isVisible(Element::chkAgain)); // never beside a question
+        EXPECT_EQ(question, Bank(bank::GetTitle(std::int16_t(item))) != title ? Step::NewSection
+                                                                              : Step::Question);
+        title = Bank(bank::GetTitle(std::int16_t(item)));
+        const std::string card =
+            "lblTitle=" + title + "|lblQuestion=" + Bank(bank::GetQuestion(key)) + "|lblAnswer=";
+        const std::string counter =
+            "|lblCounter=" + std::to_string(n) + "|lblOf204=" + of + "|" + name + "=";
+        EXPECT_EQ(s.look(),
+                  card + counter + "ANSWER|" + s.marks()); // no mark box beside a question
         EXPECT_EQ(s.drill.ReviewAgain(), Step::None);
-        EXPECT_EQ(s.text(button), "ANSWER");
-
-        const bool wasMarked = s.form.rowSelected(List::MarkList, item);
-        const bool last = n == length;
-        if (!last) { // the end box below counts the marks, so mark the last one after it
-            EXPECT_EQ(click(), Step::Answer);
-        } else {
-            EXPECT_EQ(click(), Step::End);
-        }
-        EXPECT_EQ(s.text(Element::lblAnswer), Bank(bank::GetAnswer(key)));
-        EXPECT_EQ(s.text(button), last ? "RESET" : "NEXT QUESTION");
-        // Showing the answer cleared the mark; the learner sets it again.
-        EXPECT_TRUE(s.form.isVisible(Element::chkAgain));
-        EXPECT_FALSE(s.form.isChecked(Element::chkAgain) ||
-                     s.form.rowSelected(List::MarkList, item))
-            << "was marked: " << wasMarked;
+        EXPECT_EQ(click(), n < length ? Step::Answer : Step::End);
+        // The answer cleared the item's mark; the learner may set it again.
+        EXPECT_EQ(s.look(), card + Bank(bank::GetAnswer(key)) + counter +
+                                (n < length ? "NEXT QUESTION" : "RESET") +
+                                "|chkAgain=REVIEW AGAIN|" + s.marks());
+        EXPECT_EQ(s.form.messages().size(), messages + (n < length ? 0 : 1));
         if (toMark.count(item)) {
             EXPECT_EQ(s.drill.ReviewAgain(), Step::Mark);
             EXPECT_TRUE(s.form.isChecked(Element::chkAgain) &&
                         s.form.rowSelected(List::MarkList, item));
         }
-        const int marked = s.drill.MarkedToDrill();
-        EXPECT_EQ(s.form.isVisible(Element::lblMarked), marked > 0);
-        EXPECT_EQ(s.text(Element::lblMarked),
-                  marked ? std::to_string(marked) + " TO REVIEW AGAIN" : "");
-        EXPECT_EQ(s.form.messages().size(), messagesBefore + (last ? 1 : 0));
     }
     return shown;
-}
-
-std::vector<int> Range(int first, int last) {
-    std::vector<int> items(static_cast<std::size_t>(last - first + 1));
-    std::iota(items.begin(), items.end(), first);
-    return items;
 }
 
 } // namespace
@@ -145,20 +121,23 @@ std::vector<int> Range(int first, int last) {
 // With every section and no marks, both orders are exactly the plain review:
 // 204 items in 408 clicks, the congratulation alone, one more click to reset.
 TEST(Review, WholeReviewsOfEverySection) {
+    std::vector<int> all(204);
+    for (int item = 1; item <= 204; ++item)
+        all[item - 1] = item;
     for (const Element button : {Element::cmdSeq, Element::cmdRand}) {
         Session s;
+        const char* name = button == Element::cmdSeq ? "cmdSeq" : "cmdRand";
         EXPECT_EQ(button == Element::cmdSeq ? s.drill.Sequential() : s.drill.Random(), Step::Ready);
-        ExpectReady(s, button, 204);
+        EXPECT_EQ(s.look(), Ready(s, name, 204));
         std::vector<int> items = RunReview(s, button);
-        if (button == Element::cmdRand)
-            std::sort(items.begin(), items.end()); // each once
-        EXPECT_EQ(items, Range(1, 204));
+        std::sort(items.begin(), items.end()); // the random order: each once
+        EXPECT_EQ(items, all);
         ASSERT_EQ(s.form.messages().size(), 1u);
-        EXPECT_EQ(s.form.messages()[0].text + "|" + s.form.messages()[0].title,
+        EXPECT_EQ(s.lastMessage() + "|" + s.form.messages()[0].title,
                   "YOU HAVE REACHED THE END OF THE REVIEW|CONGRATULATIONS!");
         EXPECT_EQ(button == Element::cmdSeq ? s.drill.cmdSeqClick() : s.drill.cmdRandClick(),
                   Step::Idle);
-        EXPECT_EQ(Visible(s.form), std::vector<std::string>{"Picture1"});
+        EXPECT_EQ(s.look(), "Picture1=|");
         EXPECT_EQ(s.text(Element::txtSQA) + s.text(Element::txtQuestion) +
                       s.text(Element::txtCounter),
                   "000");
@@ -169,10 +148,9 @@ TEST(Review, WholeReviewsOfEverySection) {
 // nothing of the last card (its title above START above all) is left.
 TEST(Review, EveryOrderCommandFromEveryPhaseStartsAfresh) {
     using Command = Step (Drill::*)();
-    const std::pair<Command, Element> orders[] = {{&Drill::Sequential, Element::cmdSeq},
-                                                  {&Drill::Random, Element::cmdRand},
-                                                  {&Drill::Marked, Element::cmdRand}};
-    for (const auto& [before, beforeButton] : orders) {
+    const std::pair<Command, const char*> orders[] = {
+        {&Drill::Sequential, "cmdSeq"}, {&Drill::Random, "cmdRand"}, {&Drill::Marked, "cmdRand"}};
+    for (const Command before : {&Drill::Sequential, &Drill::Random, &Drill::Marked}) {
         for (int clicks = 0; clicks <= 3; ++clicks) {
             for (const auto& [command, button] : orders) {
                 Session s;
@@ -184,12 +162,11 @@ TEST(Review, EveryOrderCommandFromEveryPhaseStartsAfresh) {
                 mark();
                 (s.drill.*before)();
                 for (int click = 0; click < clicks; ++click)
-                    beforeButton == Element::cmdSeq ? s.drill.cmdSeqClick()
-                                                    : s.drill.cmdRandClick();
-                mark(); // showing an answer cleared one
+                    before == &Drill::Sequential ? s.drill.cmdSeqClick() : s.drill.cmdRandClick();
+                mark(); // an answer shown cleared one
                 SCOPED_TRACE(std::to_string(clicks) + " clicks");
                 EXPECT_EQ((s.drill.*command)(), Step::Ready);
-                ExpectReady(s, button, command == &Drill::Marked ? 2 : 6);
+                EXPECT_EQ(s.look(), Ready(s, button, command == &Drill::Marked ? 2 : 6));
                 EXPECT_EQ(s.text(Element::txtQuestion),
                           command == &Drill::Sequential ? "199" : "0");
             }
@@ -207,48 +184,40 @@ TEST(Study, SectionsMarksAndTheMarkedOrderDownToNone) {
     EXPECT_TRUE(
         s.drill.ChooseSections(drill::Sections().set(0).set(32))); // STARTING TIT, MISCELLANEOUS
     EXPECT_EQ(s.drill.Marked(), Step::None); // nothing marked: not offered, nothing changes
-    EXPECT_EQ(Visible(s.form), std::vector<std::string>{"Picture1"});
+    EXPECT_EQ(s.look(), "Picture1=|");
 
     s.drill.Sequential();
-    ExpectReady(s, Element::cmdSeq, 16);
-    std::vector<int> sections = Range(1, 10);
-    for (const int item : Range(199, 204))
-        sections.push_back(item);
-    EXPECT_EQ(RunReview(s, Element::cmdSeq, {3, 10, 199}), sections);
-    // The last card, and the end box's count of the review's marks.
+    EXPECT_EQ(s.look(), Ready(s, "cmdSeq", 16));
+    const std::vector<int> chosen{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 199, 200, 201, 202, 203, 204};
+    EXPECT_EQ(RunReview(s, Element::cmdSeq, {3, 10, 199}), chosen);
     EXPECT_EQ(s.text(Element::lblTitle) + "|" + s.text(Element::lblQuestion) + "|" +
                   s.text(Element::lblAnswer),
               "MISCELLANEOUS|CG Limits|Must be within MAC Max 15 - 30%");
-    EXPECT_EQ(s.form.messages().back().text,
+    EXPECT_EQ(s.lastMessage(),
               "YOU HAVE REACHED THE END OF THE REVIEW\n3 OF 16 MARKED TO REVIEW AGAIN. "
               "CHOOSE BEGIN REVIEW, ORDER, MARKED TO DRILL THEM.");
-    s.drill.cmdSeqClick(); // RESET: marks stay, their count goes with the review
-    EXPECT_EQ(Visible(s.form), std::vector<std::string>{"Picture1"});
-    EXPECT_EQ(s.drill.MarkedToDrill(), 3);
+    s.drill.cmdSeqClick(); // RESET: the marks stay, their count goes with the review
+    EXPECT_EQ(s.look() + s.marks(), "Picture1=|lblMarked=3 TO REVIEW AGAIN|");
 
     // The marked order: the three, each once, in random order; 199 missed
     // again. (The box comes with the last answer, before a mark can be set.)
     s.random.scripted = {TestRandom::ValueFor(199), TestRandom::ValueFor(10),
                          TestRandom::ValueFor(3)};
     EXPECT_EQ(s.drill.Marked(), Step::Ready);
-    ExpectReady(s, Element::cmdRand, 3);
-    std::vector<int> drilled = RunReview(s, Element::cmdRand, {199});
-    std::sort(drilled.begin(), drilled.end());
-    EXPECT_EQ(drilled, (std::vector<int>{3, 10, 199}));
-    EXPECT_EQ(s.form.messages().back().text,
+    EXPECT_EQ(s.look(), Ready(s, "cmdRand", 3));
+    EXPECT_EQ(RunReview(s, Element::cmdRand, {199}), (std::vector<int>{199, 10, 3}));
+    EXPECT_EQ(s.lastMessage(),
               "YOU HAVE REACHED THE END OF THE REVIEW\n1 OF 3 STILL MARKED TO REVIEW AGAIN. "
               "CHOOSE BEGIN REVIEW, ORDER, MARKED TO DRILL THEM.");
-    // Marking the last answer after the box, then unmarking it.
-    EXPECT_EQ(s.drill.ReviewAgain(), Step::Mark);
-    EXPECT_EQ(s.drill.ReviewAgain(), Step::Mark);
+    EXPECT_EQ(s.drill.ReviewAgain(), Step::Mark); // the last answer, after the box
+    EXPECT_EQ(s.drill.ReviewAgain(), Step::Mark); // and unmarked again
 
     EXPECT_EQ(s.drill.Marked(), Step::Ready);
     EXPECT_EQ(RunReview(s, Element::cmdRand), std::vector<int>{199});
     EXPECT_EQ(s.text(Element::lblQuestion) + "|" + s.text(Element::lblAnswer),
               "Crew Door Jettison|<3.1 inches Hg");
-    EXPECT_EQ(s.form.messages().back().text,
+    EXPECT_EQ(s.lastMessage(),
               "YOU HAVE REACHED THE END OF THE REVIEW\nNONE IS STILL MARKED TO REVIEW AGAIN.");
-    EXPECT_EQ(s.drill.MarkedToDrill(), 0);
 
     // Marks outside the chosen sections are kept but not drilled; Clear Marks
     // clears them all.
@@ -259,10 +228,12 @@ TEST(Study, SectionsMarksAndTheMarkedOrderDownToNone) {
     s.form.setRowSelected(List::MarkList, 50, true);
     EXPECT_EQ(s.drill.MarkedToDrill(), 1);
     EXPECT_TRUE(s.drill.ChooseSections(drill::Sections().set()));
-    EXPECT_EQ(s.text(Element::lblMarked), "2 TO REVIEW AGAIN");
+    EXPECT_EQ(s.marks(), "lblMarked=2 TO REVIEW AGAIN|");
     s.drill.ClearMarks();
-    EXPECT_FALSE(s.form.isVisible(Element::lblMarked) || s.form.isChecked(Element::chkAgain));
-    EXPECT_EQ(s.drill.MarkedToDrill(), 0);
+    EXPECT_EQ(
+        s.look(),
+        "lblTitle=STARTING TIT|lblQuestion=Max for Enrichment|lblAnswer=100C|lblCounter=1|"
+        "lblOf204=OF 16|cmdSeq=NEXT QUESTION|chkAgain=REVIEW AGAIN|"); // the review keeps its items
 }
 
 // A draw r in [0, 1) is item 1 + floor(204 r). Items already asked are drawn
