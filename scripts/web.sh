@@ -6,7 +6,8 @@
 
 # The web edition: installs what is missing, builds the site into
 # build/web/site/ and tests it: the bank and drill suites under node, then
-# the page in Debian's Chromium.
+# the page in Debian's Chromium, then the same page tried in Firefox ESR and
+# WebKitGTK.
 #   scripts/web.sh          build and run every web test
 #   scripts/web.sh serve    build, then serve the site on http://127.0.0.1:8080/
 #   scripts/web.sh bench    build, then time the page's start and Look Up's
@@ -16,8 +17,10 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/deps.sh
 # emscripten (which brings node), GoogleTest's source, the browser, and
-# pdftotext for the printed sheet.
-need_packages cmake ninja-build emscripten googletest chromium poppler-utils
+# pdftotext for the printed sheet; Firefox ESR and WebKitGTK's driver, with a
+# virtual display, to try the page in the other two engines.
+need_packages cmake ninja-build emscripten googletest chromium poppler-utils \
+    firefox-esr webkit2gtk-driver xvfb xauth
 command -v npm >/dev/null || need_packages npm
 # The test tools, at the versions package-lock.json pins.
 if [ ! -f web/node_modules/.package-lock.json ] || [ web/package-lock.json -nt web/node_modules/.package-lock.json ]; then
@@ -30,6 +33,7 @@ case "${1:-test}" in
 test)
     ctest --preset web
     (cd web && node --test tests/)
+    tests/desktop/with-xvfb.sh 1024x768 node web/engines.mjs
     ;;
 serve)
     exec node web/serve.mjs 8080
