@@ -20,7 +20,7 @@ try {
       await page.screenshot({ path: `${out}${name}.png` });
       if (width < 760) {
         await clickAll(page, 'BeginReview', 'Sections');
-        await page.screenshot({ path: `${out}${name.replace('phone', 'sections')}.png` });
+        if (colorScheme === 'light') await page.screenshot({ path: `${out}web-sections.png` });
         await page.keyboard.press('Escape');
         await clickAll(page, 'File', 'LookUp');
         await page.keyboard.type('oil press');
