@@ -119,9 +119,11 @@ test('nothing reaches past the screen, and the focus ring shows whole, from 320 
         await page.keyboard.press('Escape');
         await page.mouse.click(1, height - 1);
       }
-      await clickAll(page, 'BeginReview', 'Sections');
-      assert.deepEqual(await outside(), [], `${width} px, sections box`);
-      await page.keyboard.press('Escape');
+      for (const box of ['Sections', 'LookUp']) {
+        await clickAll(page, box === 'LookUp' ? 'File' : 'BeginReview', box);
+        assert.deepEqual(await outside(), [], `${width} px, ${box} open`);
+        await page.keyboard.press('Escape');
+      }
       await page.keyboard.press('Control+s'); // by key, so the button shows its focus ring
       const ring = await page.evaluate(() => {
         const button = document.getElementById('cmdSeq');
