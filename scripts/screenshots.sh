@@ -48,7 +48,7 @@ xdotool key --delay 2 --repeat 206 space
 sleep 0.5
 import -window "$window" "$out/review$suffix.png"
 [ "$scale" = 1 ] || { echo "Wrote the screenshots of $out/*$suffix.png"; exit 0; }
-# The same answer marked to review again, one more marked before it.
+# Two items on: an answer marked to review again, the one before it marked too.
 xdotool key space Return a space Return a
 sleep 0.3
 import -window "$window" "$out/study$suffix.png"
