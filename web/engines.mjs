@@ -9,10 +9,20 @@
 // refused. `scripts/web.sh engines` runs it under a virtual display.
 import { spawn } from 'node:child_process';
 import { mkdtemp, readFile, rm, writeFile } from 'node:fs/promises';
-import { connect } from 'node:net';
+import { connect, createServer } from 'node:net';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { serve } from './serve.mjs';
+
+// Every browser and driver this starts, ended by its id when it is done
+// with, and at the latest when this script ends.
+const started = [];
+const start = (command, args) => {
+  const child = spawn(command, args, { stdio: 'ignore' });
+  started.push(child);
+  return child;
+};
+process.on('exit', () => started.forEach((child) => child.kill()));
 
 // Runs in the page; returns what a learner would have seen.
 const tryPage = `return (async () => {
@@ -48,7 +58,7 @@ async function firefox(url) {
     'network.proxy.http_port': 9, 'network.proxy.ssl': '127.0.0.1', 'network.proxy.ssl_port': 9 };
   await writeFile(join(profile, 'user.js'),
     Object.entries(prefs).map(([name, value]) => `user_pref(${JSON.stringify(name)}, ${JSON.stringify(value)});\n`).join(''));
-  const browser = spawn('firefox-esr', ['--headless', '--marionette', '--no-remote', '--profile', profile], { stdio: 'ignore' });
+  const browser = start('firefox-esr', ['--headless', '--marionette', '--no-remote', '--profile', profile]);
   try {
     let port = 0;
     for (let wait = 0; wait < 300 && !port; wait++) {
@@ -90,13 +100,23 @@ async function firefox(url) {
   }
 }
 
+// A port that nothing listens on now.
+const freePort = () => new Promise((resolve) => {
+  const probe = createServer().listen(0, '127.0.0.1', () => {
+    const { port } = probe.address();
+    probe.close(() => resolve(port));
+  });
+});
+
 // WebKitGTK: classic WebDriver over HTTP, driving its MiniBrowser.
 async function webkit(url) {
-  const driver = spawn('WebKitWebDriver', ['--port=4747'], { stdio: 'ignore' });
+  const port = await freePort();
+  const driver = start('WebKitWebDriver', [`--port=${port}`]);
   try {
-    await new Promise((resolve) => setTimeout(resolve, 500));
     const call = async (method, path, body) =>
-      (await (await fetch(`http://127.0.0.1:4747${path}`, { method, body: body && JSON.stringify(body) })).json()).value;
+      (await (await fetch(`http://127.0.0.1:${port}${path}`, { method, body: body && JSON.stringify(body) })).json()).value;
+    for (let wait = 0; wait < 100 && !(await call('GET', '/status').catch(() => null)?.ready); wait++)
+      await new Promise((resolve) => setTimeout(resolve, 100));
     const binary = '/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser';
     const { sessionId } = await call('POST', '/session',
       { capabilities: { alwaysMatch: { 'webkitgtk:browserOptions': { binary, args: ['--automation'] } } } });
@@ -113,7 +133,9 @@ const server = await serve();
 let failed = 0;
 try {
   for (const [engine, run] of [['Firefox ESR', firefox], ['WebKitGTK', webkit]]) {
-    const seen = await run(server.url).catch((error) => `error: ${error.message}`);
+    // A minute each at the most: an engine that hangs fails, it does not stall the run.
+    const timeout = new Promise((resolve) => setTimeout(resolve, 60000, 'no answer within a minute').unref());
+    const seen = await Promise.race([run(server.url), timeout]).catch((error) => `error: ${error.message}`);
     const alike = seen === expected;
     failed += alike ? 0 : 1;
     console.log(`${engine}: ${alike ? 'as in Chromium' : `differs: ${seen}`}`);
@@ -121,4 +143,4 @@ try {
 } finally {
   await server.close();
 }
-process.exitCode = failed ? 1 : 0;
+process.exit(failed ? 1 : 0); // also past an engine that never answered
