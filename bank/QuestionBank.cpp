@@ -108,16 +108,4 @@ int SectionOf(int item) {
     return 0;
 }
 
-int FirstItemOf(int section) {
-    if (section < 1 || section > kSectionCount)
-        return 0;
-    return kSections[section - 1].first;
-}
-
-int SectionSize(int section) {
-    if (section < 1 || section > kSectionCount)
-        return 0;
-    return kSections[section - 1].last - kSections[section - 1].first + 1;
-}
-
 } // namespace bank

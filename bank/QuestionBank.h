@@ -29,9 +29,4 @@ std::optional<std::string_view> GetTitle(std::int16_t TitleInput);
 // The number (1 to 33) of the section that holds the item; 0 for none.
 int SectionOf(int item);
 
-// The first item of the section (1 to 33), and how many it holds; 0 for
-// any other number.
-int FirstItemOf(int section);
-int SectionSize(int section);
-
 } // namespace bank

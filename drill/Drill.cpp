@@ -55,15 +55,16 @@ Step Drill::Random() {
 // never draws them and the sequential order skips them; with every section
 // chosen it starts empty.
 Step Drill::PrepareReview(Order order, Element shownButton, Element hiddenButton) {
-    int length = 0;
+    std::bitset<kRandomListRows> outside;
     for (int item = 1; item <= bank::kItemCount; ++item)
-        length += InReview(item, order) ? 1 : 0;
+        outside[item] = !InReview(item, order);
+    const int length = bank::kItemCount - static_cast<int>(outside.count());
     if (length == 0)
         return Step::None; // the marked order with nothing marked: not offered
 
     form_.setVisible(Element::Picture1, false);
     for (int item = 1; item <= bank::kItemCount; ++item)
-        form_.setRowSelected(List::RandomList, item, !InReview(item, order));
+        form_.setRowSelected(List::RandomList, item, outside[item]);
     for (const Element label : {Element::lblTitle, Element::lblAnswer, Element::lblQuestion}) {
         form_.setVisible(label, true);
         form_.setText(label, "");
@@ -162,8 +163,8 @@ Step Drill::AnswerStep(Element button, double reviewedSoFar) {
     const bool last = reviewedSoFar == ReadNumber(Element::txtLength);
     form_.setText(Element::lblAnswer, GetAnswer(ItemKey()));
     // Showing an answer clears the item's mark; the learner may set it again.
-    if (const auto item = NearestInt16(ReadNumber(Element::txtQuestion)); item && *item >= 1)
-        form_.setRowSelected(List::MarkList, std::min<int>(*item, bank::kItemCount), false);
+    if (const auto item = ShownItem())
+        form_.setRowSelected(List::MarkList, *item, false);
     form_.setChecked(Element::chkAgain, false);
     form_.setVisible(Element::chkAgain, true);
     ShowMarks();
@@ -233,6 +234,14 @@ double Drill::ReadNumber(Element element) const {
 
 void Drill::WriteNumber(Element element, double value) {
     form_.setText(element, WholeNumberText(value));
+}
+
+// The item on display, when the item number names one.
+std::optional<int> Drill::ShownItem() const {
+    const auto item = NearestInt16(ReadNumber(Element::txtQuestion));
+    if (!item || *item < 1 || *item > bank::kItemCount)
+        return std::nullopt;
+    return *item;
 }
 
 // The bank is keyed by the item number's plain decimal text, formed from the

@@ -36,7 +36,8 @@ inline constexpr std::string_view kNoSectionChosen = "CHOOSE AT LEAST ONE SECTIO
 
 using Sections = std::bitset<bank::kSectionCount>; // bit s - 1 stands for section s
 
-// A section's row in the sections box: "STARTING TIT (10)".
+// A section's row in the sections box: "STARTING TIT (10)", for a section
+// from 1 to 33.
 std::string SectionLabel(int section);
 
 // Review phases, stored as text in txtSQA. The visible review button's caption
@@ -112,6 +113,7 @@ private:
     Step AnswerStep(Element button, double reviewedSoFar);
     bool InReview(int item, Order order) const;
     std::optional<int> NextItem(int after) const;
+    std::optional<int> ShownItem() const;
     void ShowMarks();
     std::string EndMessage() const;
     void Advance(Element element);

@@ -53,8 +53,8 @@ struct ElementInfo {
     bool startsVisible;
 };
 
-// Every element with its name and its look at start-up, in enum order.
-// The caption after the counter, "OF 204" for a review of every item.
+// The caption after the counter, "OF 204" for a review of every item, made
+// from the bank's count.
 inline constexpr std::string_view kOfPrefix = "OF ";
 struct OfCaption {
     std::array<char, 16> chars{};
@@ -77,6 +77,7 @@ constexpr OfCaption MakeOfCaption(int count) {
 inline constexpr OfCaption kOfAllItemsCaption = MakeOfCaption(bank::kItemCount);
 inline constexpr std::string_view kOfAllItems = kOfAllItemsCaption.view();
 
+// Every element with its name and its look at start-up, in enum order.
 inline constexpr std::array<ElementInfo, 15> kElements{{
     {Element::Picture1, "Picture1", "", true},
     {Element::lblTitle, "lblTitle", "", false},

@@ -13,9 +13,8 @@
 namespace drill {
 
 std::string SectionLabel(int section) {
-    return std::string(
-               bank::GetTitle(static_cast<std::int16_t>(bank::FirstItemOf(section))).value_or("")) +
-           " (" + WholeNumberText(bank::SectionSize(section)) + ")";
+    const bank::SectionRange& range = bank::kSections[static_cast<std::size_t>(section - 1)];
+    return std::string(range.title) + " (" + WholeNumberText(range.last - range.first + 1) + ")";
 }
 
 Step Drill::Marked() {
@@ -31,9 +30,8 @@ bool Drill::InReview(int item, Order order) const {
 // clears it, and this sets it again.
 Step Drill::ReviewAgain() {
     const int phase = ReadPhase();
-    const auto item = NearestInt16(ReadNumber(Element::txtQuestion));
-    if ((phase != AnswerShown && phase != Finished) || !item || *item < 1 ||
-        *item > bank::kItemCount)
+    const auto item = ShownItem();
+    if ((phase != AnswerShown && phase != Finished) || !item)
         return Step::None;
     const bool marked = !form_.rowSelected(List::MarkList, *item);
     form_.setRowSelected(List::MarkList, *item, marked);
@@ -55,8 +53,8 @@ int Drill::MarkedToDrill() const {
     for (int section = 1; section <= bank::kSectionCount; ++section) {
         if (!form_.rowSelected(List::SectionList, section))
             continue;
-        const int first = bank::FirstItemOf(section);
-        for (int item = first; item < first + bank::SectionSize(section); ++item)
+        const bank::SectionRange& range = bank::kSections[static_cast<std::size_t>(section - 1)];
+        for (int item = range.first; item <= range.last; ++item)
             marked += form_.rowSelected(List::MarkList, item) ? 1 : 0;
     }
     return marked;

@@ -5,6 +5,7 @@
 #include "LookUp.h"
 
 #include "Accessibility.h"
+#include "QtText.h"
 #include "QuestionBank.h"
 #include "Search.h"
 
@@ -24,10 +25,6 @@
 
 namespace {
 
-QString ToQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 constexpr int kItemRole = Qt::UserRole;
 
 // The bank as a tree: a row per section with its title, under it a row per
@@ -36,24 +33,19 @@ QStandardItemModel* BankModel(QObject* parent) {
     auto* model = new QStandardItemModel(0, 2, parent);
     model->setHorizontalHeaderLabels(
         {ToQString(bank::kQuestionHeader), ToQString(bank::kAnswerHeader)});
-    for (int section = 1; section <= bank::kSectionCount; ++section) {
-        const int first = bank::FirstItemOf(section);
-        auto* title =
-            new QStandardItem(ToQString(*bank::GetTitle(static_cast<std::int16_t>(first))));
+    for (const bank::SectionRange& section : bank::kSections) {
+        auto* title = new QStandardItem(ToQString(section.title));
         QFont bold = title->font();
         bold.setBold(true);
         title->setFont(bold);
-        for (int item = first; item < first + bank::SectionSize(section); ++item) {
-            const std::string key = std::to_string(item);
-            auto* question = new QStandardItem(ToQString(*bank::GetQuestion(key)));
+        for (int item = section.first; item <= section.last; ++item) {
+            const bank::BankItem& limit = bank::kItems[static_cast<std::size_t>(item - 1)];
+            auto* question = new QStandardItem(ToQString(limit.question));
             question->setData(item, kItemRole);
-            title->appendRow({question, new QStandardItem(ToQString(*bank::GetAnswer(key)))});
+            title->appendRow({question, new QStandardItem(ToQString(limit.answer))});
         }
         model->appendRow({title, new QStandardItem});
     }
-    for (int row = 0; row < model->rowCount(); ++row)
-        for (QStandardItem* item : {model->item(row, 0), model->item(row, 1)})
-            item->setEditable(false);
     return model;
 }
 

@@ -5,6 +5,7 @@
 #include "SectionsBox.h"
 
 #include "Accessibility.h"
+#include "QtText.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -14,14 +15,6 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QVBoxLayout>
-
-namespace {
-
-QString ToQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-} // namespace
 
 SectionsBox::SectionsBox(const drill::Sections& chosen, QWidget* parent)
     : QDialog(parent) {

@@ -8,6 +8,7 @@
 #include "LookUp.h"
 #include "Picture.h"
 #include "ProgramInfo.h"
+#include "QtText.h"
 #include "SectionsBox.h"
 #include "WidgetForm.h"
 
@@ -61,10 +62,6 @@ protected:
     void focusInEvent(QFocusEvent* event) override { QWidget::focusInEvent(event); }
     void focusOutEvent(QFocusEvent* event) override { QWidget::focusOutEvent(event); }
 };
-
-QString ToQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // The review-again box, centred in its band. It takes its width when first
 // shown: measuring it at start-up would load its bold face, 0.3 MiB that
@@ -322,7 +319,7 @@ void TavrinOpsLimits::createMenus() {
 }
 
 // An open menu takes the keys, and Qt then runs no shortcut of the window's:
-// a Ctrl shortcut pressed there runs its command (which closes the menus).
+// a Ctrl shortcut pressed there closes the menus and runs its command.
 bool TavrinOpsLimits::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress && qobject_cast<QMenu*>(watched)) {
         const auto* key = static_cast<QKeyEvent*>(event);
@@ -330,8 +327,7 @@ bool TavrinOpsLimits::eventFilter(QObject* watched, QEvent* event) {
         if (key->modifiers() & Qt::ControlModifier) {
             for (QAction* action : findChildren<QAction*>()) {
                 if (action->isEnabled() && action->shortcuts().contains(pressed)) {
-                    while (QWidget* popup = QApplication::activePopupWidget())
-                        popup->close();
+                    closeMenus();
                     action->trigger();
                     return true;
                 }
@@ -344,8 +340,7 @@ bool TavrinOpsLimits::eventFilter(QObject* watched, QEvent* event) {
 // Every command, by key or by click, first closes any open menu, so nothing
 // is left open over the new card.
 void TavrinOpsLimits::runDrill(drill::Step (drill::Drill::*command)()) {
-    while (QWidget* popup = QApplication::activePopupWidget())
-        popup->close();
+    closeMenus();
     showStep(((*drill_).*command)());
 }
 
@@ -402,9 +397,13 @@ void TavrinOpsLimits::lookUpTriggered() {
     lookUp_->open();
 }
 
-void TavrinOpsLimits::sectionsTriggered() {
+void TavrinOpsLimits::closeMenus() {
     while (QWidget* popup = QApplication::activePopupWidget())
         popup->close();
+}
+
+void TavrinOpsLimits::sectionsTriggered() {
+    closeMenus();
     SectionsBox box(drill_->ChosenSections(), this);
     if (box.exec() == QDialog::Accepted)
         drill_->ChooseSections(box.chosen());

@@ -39,6 +39,7 @@ private:
     void createElements();
     void createMenus();
     void runDrill(drill::Step (drill::Drill::*command)());
+    void closeMenus();
     void showStep(drill::Step step);
     void updateCommands();
     QPushButton* visibleReviewButton() const;

@@ -4,17 +4,11 @@
 
 #include "WidgetForm.h"
 
+#include "QtText.h"
+
 #include <QAbstractButton>
 #include <QItemSelectionModel>
 #include <QMessageBox>
-
-namespace {
-
-QString ToQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-} // namespace
 
 WidgetForm::WidgetForm(QWidget& window)
     : window_(window) {

@@ -12,6 +12,12 @@
 import { setUpMenus } from './menus.js';
 
 const $ = (id) => document.getElementById(id);
+// A new element with these properties (texts as textContent, never markup) and children.
+const element = (tag, properties = {}, ...children) => {
+  const made = Object.assign(document.createElement(tag), properties);
+  made.append(...children);
+  return made;
+};
 
 // Without the drill nothing can work: one sentence instead of dead menus.
 function unavailable() {
@@ -90,11 +96,8 @@ function setUpSections(drill, afterChoice) {
   $('sectionsRefusal').textContent = drill.phrase('no-section');
   const list = $('sectionList');
   const inputs = drill.sections().map(({ label }, i) => {
-    const row = document.createElement('li');
-    const input = Object.assign(document.createElement('input'), { type: 'checkbox', id: `section${i + 1}` });
-    const name = Object.assign(document.createElement('label'), { htmlFor: input.id, textContent: label });
-    row.append(input, name);
-    list.append(row);
+    const input = element('input', { type: 'checkbox', id: `section${i + 1}` });
+    list.append(element('li', {}, input, element('label', { htmlFor: input.id, textContent: label })));
     return input;
   });
   const setAll = (chosen) => {
@@ -137,11 +140,6 @@ function setUpLookUp(drill) {
     $('lookUpTitle').textContent = drill.phrase('lookup-title');
     $('searchLabel').textContent = drill.phrase('search-label');
     [$('questionHeader').textContent, $('answerHeader').textContent] = headers;
-    const element = (tag, properties = {}, ...children) => {
-      const made = Object.assign(document.createElement(tag), properties);
-      made.append(...children);
-      return made;
-    };
     let section = null;
     for (let item = 1; drill.bank('question', item); item++) { // until the bank has no such item
       const title = drill.bank('title', item);
@@ -209,7 +207,7 @@ function setUpLookUp(drill) {
     filter();
     document.body.dataset.view = 'lookup'; // what a print of the page shows
     openModal(box);
-    $('lookUpBox').querySelector('.lookup-table').scrollTop = 0;
+    box.querySelector('.lookup-table').scrollTop = 0;
     search.focus();
   };
 }
