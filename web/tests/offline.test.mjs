@@ -3,19 +3,17 @@
 
 // The page as an installed study aid: installable, offline after one visit, one review
 // per tab, storing nothing but its own files, and one clear sentence where it cannot run.
-import { test, before, after } from 'node:test';
+import { test, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { readFile } from 'node:fs/promises';
-import { serve, browse, open, look, site } from './harness.mjs';
+import { serve, browse, open, visit, look, site } from './harness.mjs';
 
-let server;
-before(async () => (server = await serve()));
+const server = await serve();
 after(() => server.close());
 
 test('installable; after one visit it reloads and runs a whole review offline, a tab each, storing nothing', async (t) => {
-  const { context, page, foreign, close } = await browse();
-  t.after(() => close().then(() => (server.down = false)));
-  await open(page, server.url);
+  t.after(() => (server.down = false));
+  const { context, page, foreign } = await visit(t, server);
   await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
   const cdp = await context.newCDPSession(page);
   assert.deepEqual((await cdp.send('Page.getInstallabilityErrors')).installabilityErrors, []);
@@ -57,17 +55,17 @@ test('installable; after one visit it reloads and runs a whole review offline, a
   assert.deepEqual([await context.cookies(), foreign], [[], []]);
 });
 
-test('without JavaScript or WebAssembly, or when the drill fails to load, one sentence and no dead menu', async () => {
+test('without JavaScript or WebAssembly, or when the drill fails to load, one sentence and no dead menu', async (t) => {
   for (const [options, breakIt] of [[{ javaScriptEnabled: false }, () => {}],
     [{}, (context) => context.addInitScript(() => delete window.WebAssembly)],
     [{}, (context) => context.route('**/drill.wasm', (route) => route.fulfill({ status: 404 }))]]) {
     const { context, page, close } = await browse({ serviceWorkers: 'block', ...options });
+    t.after(close);
     await breakIt(context);
     await page.goto(server.url);
     await page.waitForFunction(() => [...document.querySelectorAll('.unavailable')].some((e) => e.checkVisibility()));
     const visible = await page.evaluate(() => [...document.querySelectorAll('nav, #Picture1, .review, .unavailable')]
       .filter((e) => e.checkVisibility()).map((e) => e.className));
-    await close();
     assert.deepEqual(visible, ['unavailable']);
   }
 });

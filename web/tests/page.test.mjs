@@ -3,21 +3,18 @@
 
 // The page around the review: the menus by keyboard, the commands outside the
 // review, and what axe finds, light and dark, from a phone to 200 % zoom.
-import { test, before, after } from 'node:test';
+import { test, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { readFile } from 'node:fs/promises';
 import { createRequire } from 'node:module';
-import { serve, browse, open, look, clickAll } from './harness.mjs';
+import { serve, open, visit, look, clickAll } from './harness.mjs';
 
 const axeSource = await readFile(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
-let server;
-before(async () => (server = await serve()));
+const server = await serve();
 after(() => server.close());
 
 test('the menus by keyboard, and the commands outside the review', async (t) => {
-  const { context, page, foreign, close } = await browse();
-  t.after(close);
-  await open(page, server.url);
+  const { context, page, foreign } = await visit(t, server);
   // One tab stop, arrows across and down, Escape back up, Enter to choose.
   for (const [key, focus] of [['Tab', 'File'], ['ArrowRight', 'BeginReview'], ['ArrowDown', 'Order'],
     ['ArrowRight', 'Sequential'], ['ArrowDown', 'Random'], ['ArrowLeft', 'Order'], ['Escape', 'BeginReview'],
@@ -63,13 +60,13 @@ test('the menus by keyboard, and the commands outside the review', async (t) => 
   assert.deepEqual(foreign, ['https://tavrin-training.example/donate']);
 });
 
-test('axe finds nothing serious, light and dark, from a phone to 200 % zoom, at rest, in a review, with menus and a box open', async () => {
+test('axe finds nothing serious, light and dark, from a phone to 200 % zoom, at rest, in a review, with menus and a box open', async (t) => {
   // 640 x 400 is a 1280 x 800 browser at 200 %.
   for (const colorScheme of ['light', 'dark']) {
     for (const [width, height] of [[360, 640], [640, 400], [1024, 768]]) {
-      const { page, close } = await browse({ colorScheme, viewport: { width, height }, bypassCSP: true }); // axe runs as an inline script
-      try {
-        await open(page, server.url);
+      await t.test(`${colorScheme} ${width} x ${height}`, async (t) => {
+        // axe runs as an inline script, which the page's policy would refuse
+        const { page } = await visit(t, server, { colorScheme, viewport: { width, height }, bypassCSP: true });
         await page.addScriptTag({ content: axeSource });
         const check = async (when) => {
           const where = `${colorScheme} ${width} x ${height}, ${when}`;
@@ -93,51 +90,45 @@ test('axe finds nothing serious, light and dark, from a phone to 200 % zoom, at 
         await clickAll(page, 'File', 'LookUp');
         await page.keyboard.type('oil');
         await check('Look Up open, filtered');
-      } finally {
-        await close();
-      }
+      });
     }
   }
 });
 
 // From the narrowest phone to a wide desktop: every menu, box and element stays inside the
 // screen, and the review button's focus ring is drawn whole.
-test('nothing reaches past the screen, and the focus ring shows whole, from 320 to 1920 px', async () => {
-  const { page, close } = await browse();
-  try {
-    for (const [width, height] of [[320, 568], [360, 640], [390, 844], [760, 520], [1024, 768], [1920, 1080]]) {
-      await page.setViewportSize({ width, height });
-      await open(page, server.url);
-      const outside = () => page.evaluate(() => {
-        const right = document.documentElement.clientWidth;
-        const out = [...document.querySelectorAll('body *')].filter((e) => e.checkVisibility() && e.getBoundingClientRect().right > right + 0.5);
-        return out.map((e) => e.id || e.tagName).concat(document.scrollingElement.scrollWidth > right ? ['scroll'] : []);
-      });
-      for (const menus of [['File'], ['BeginReview', 'Order'], ['Help']]) {
-        await clickAll(page, ...menus);
-        assert.deepEqual(await outside(), [], `${width} px, ${menus.join(' ')} open`);
-        await page.keyboard.press('Escape');
-        await page.mouse.click(1, height - 1);
-      }
-      for (const box of ['Sections', 'LookUp']) {
-        await clickAll(page, box === 'LookUp' ? 'File' : 'BeginReview', box);
-        assert.deepEqual(await outside(), [], `${width} px, ${box} open`);
-        await page.keyboard.press('Escape');
-      }
-      await page.keyboard.press('Control+s'); // by key, so the button shows its focus ring
-      const ring = await page.evaluate(() => {
-        const button = document.getElementById('cmdSeq');
-        const style = getComputedStyle(button);
-        const grow = parseFloat(style.outlineOffset) + parseFloat(style.outlineWidth);
-        const b = button.getBoundingClientRect();
-        const clip = document.getElementById('client').getBoundingClientRect();
-        return { style: style.outlineStyle, inside: b.left - grow >= Math.max(clip.left, 0) && b.top - grow >= clip.top
-                 && b.right + grow <= Math.min(clip.right, document.documentElement.clientWidth) && b.bottom + grow <= clip.bottom };
-      });
-      assert.deepEqual(ring, { style: 'solid', inside: true }, `${width} px`);
-      assert.deepEqual(await outside(), [], `${width} px, in a review`);
+test('nothing reaches past the screen, and the focus ring shows whole, from 320 to 1920 px', async (t) => {
+  const { page } = await visit(t, server);
+  for (const [width, height] of [[320, 568], [360, 640], [390, 844], [760, 520], [1024, 768], [1920, 1080]]) {
+    await page.setViewportSize({ width, height });
+    await open(page, server.url);
+    const outside = () => page.evaluate(() => {
+      const right = document.documentElement.clientWidth;
+      const out = [...document.querySelectorAll('body *')].filter((e) => e.checkVisibility() && e.getBoundingClientRect().right > right + 0.5);
+      return out.map((e) => e.id || e.tagName).concat(document.scrollingElement.scrollWidth > right ? ['scroll'] : []);
+    });
+    for (const menus of [['File'], ['BeginReview', 'Order'], ['Help']]) {
+      await clickAll(page, ...menus);
+      assert.deepEqual(await outside(), [], `${width} px, ${menus.join(' ')} open`);
+      await page.keyboard.press('Escape');
+      await page.mouse.click(1, height - 1);
     }
-  } finally {
-    await close();
+    for (const box of ['Sections', 'LookUp']) {
+      await clickAll(page, box === 'LookUp' ? 'File' : 'BeginReview', box);
+      assert.deepEqual(await outside(), [], `${width} px, ${box} open`);
+      await page.keyboard.press('Escape');
+    }
+    await page.keyboard.press('Control+s'); // by key, so the button shows its focus ring
+    const ring = await page.evaluate(() => {
+      const button = document.getElementById('cmdSeq');
+      const style = getComputedStyle(button);
+      const grow = parseFloat(style.outlineOffset) + parseFloat(style.outlineWidth);
+      const b = button.getBoundingClientRect();
+      const clip = document.getElementById('client').getBoundingClientRect();
+      return { style: style.outlineStyle, inside: b.left - grow >= Math.max(clip.left, 0) && b.top - grow >= clip.top
+               && b.right + grow <= Math.min(clip.right, document.documentElement.clientWidth) && b.bottom + grow <= clip.bottom };
+    });
+    assert.deepEqual(ring, { style: 'solid', inside: true }, `${width} px`);
+    assert.deepEqual(await outside(), [], `${width} px, in a review`);
   }
 });

@@ -5,19 +5,16 @@
 // three items marked, every card against the bank and what a screen reader is told, the card
 // fitting the screen; then two sections chosen and the marked order down to none.
 // (A random review by keyboard: offline.test.mjs.)
-import { test, before, after } from 'node:test';
+import { test, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { serve, browse, open, look, bank, clickAll } from './harness.mjs';
+import { serve, visit, look, bank, clickAll } from './harness.mjs';
 
-let server;
-before(async () => (server = await serve()));
+const server = await serve();
 after(() => server.close());
 
 test('a study session by touch on a phone and by keyboard, each card as the bank has it', async (t) => {
   for (const touch of [true, false]) {
-    const { page, foreign, close } = await browse(touch ? { viewport: { width: 360, height: 640 }, hasTouch: true, isMobile: true } : {});
-    t.after(close);
-    await open(page, server.url);
+    const { page, foreign } = await visit(t, server, touch ? { viewport: { width: 360, height: 640 }, hasTouch: true, isMobile: true } : {});
     const press = async (...keys) => { for (const key of keys) await page.keyboard.press(key); };
     const act = (id) => (touch ? page.tap(`#${id}`) : press({ cmdSeq: 'Space', cmdRand: 'Enter', chkAgain: 'a', messageOk: 'Enter' }[id]));
     const cards = [null];
