@@ -2,10 +2,14 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "Answers.h"
 #include "QuestionBank.h"
 #include "Search.h"
 
 #include <algorithm>
+#include <cctype>
+#include <functional>
+#include <set>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -74,4 +78,135 @@ TEST(Search, EveryWordInAnyOrderAndCaseOverTitleQuestionAndAnswer) {
     EXPECT_EQ(bank::CountLine(0, std::string(59, 'x') + "\xC2\xB0" + "y"),
               "NO LIMIT MATCHES \"" + std::string(59, 'x') + "...\".");
     EXPECT_EQ(bank::CountLine(12, "tit"), "12 OF 204 LIMITS");
+}
+
+// The written-answer rule: numbers by value and in order, words and signs
+// ignoring case and blanks, units that may be left off or stand once per range.
+TEST(Answers, WrittenAnswers) {
+    struct Case {
+        const char* typed;
+        const char* answer;
+        bool right;
+        bool mayCountRight;
+    };
+    const Case cases[] = {
+        {"830C", "830C", true, true},
+        {"830", "830C", true, true},
+        {" 830 c ", "830C", true, true},
+        {"830F", "830C", false, true}, // another unit
+        {"851", "850C", false, false},
+        {"830C", "830C - 850C", false, false}, // a number missing
+        {"830 850 900", "830C - 850C", false, false},
+        {"720-750C", "720C - 750C", true, true},
+        {"720C-750C", "720C - 750C", true, true},
+        {"720 to 750C", "720C - 750C", false, true}, // a word the rule cannot read
+        {"750 - 720", "720C - 750C", false, false},  // the order counts
+        {"720 750", "720C - 750C", false, true},     // two numbers, no dash
+        {"2900psi - 3200psi", "2900 - 3200psi", true, true},
+        {"2900 - 3200", "2900 - 3200psi", true, true},
+        {"98-102 +/- .5", "98 - 102% +/- .5%", true, true},
+        {"98 - 102% +/- 0.50%", "98 - 102% +/- .5%", true, true},
+        {"98 - 102% - .5%", "98 - 102% +/- .5%", false, true},
+        {"-5 - -8 deg", "-5 - -8 deg", true, true},
+        {"-5 - 8 deg", "-5 - -8 deg", false, false},
+        {"5 - -8", "-5 - -8 deg", false, false},
+        {"5 sec on / 10 off, until -43", "5 sec ON / 10 OFF, until -43C", true, true},
+        {"5 sec on / 10 off, until 43", "5 sec ON / 10 OFF, until -43C", false, false},
+        {"155000lbs", "155,000lbs", true, true},
+        {"155,000", "155,000lbs", true, true},
+        {"155,00", "155,000lbs", false, false},   // a comma without three digits
+        {"115/200V, 400 cycle", "115/200V, 400 cycle", true, true},
+        {"115/200, 400", "115/200V, 400 cycle", true, true},
+        {"115/200400", "115/200V, 400 cycle", false, false},
+        {"-1260 +/- 600", "-1260 +/- 600lbs", true, true},
+        {"+/- .5%", "+/- 0.5%", true, true},
+        {"<= 180 (65 above power off stall speed)",
+         "<= 180kts (65kts above Power Off Stall Speed)", true, true},
+        {"<180kts (65kts above Power Off Stall Speed)",
+         "<= 180kts (65kts above Power Off Stall Speed)", false, true},
+        {"3500", "3500psi", true, true},
+        {"3500 psi", "3500psi", true, true},
+        {"reduce to 10 in hg", "Reduce to 10 in. Hg", true, true},
+        {"10", "Reduce to 10 in. Hg", false, true},
+        {"iso dc buss", "Iso DC Buss", true, true},
+        {"Iso DC Buss", "Ess DC Buss", false, true}, // no number: may always be counted
+        {"23%-gb oil", "23%-GB Oil", true, true},
+        {"0.64", "0.64 Mach", true, true},
+        {".64", "0.64 Mach", true, true},
+        {"064", "0.64 Mach", false, false},
+        {"4 - 12", "4 - 12 Gals", true, true},
+        {"2 cycles (2 mins)", "2 Cycles (2 Mins)", true, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.typed) + " for " + c.answer);
+        EXPECT_EQ(bank::WrittenRight(c.typed, c.answer), c.right);
+        EXPECT_EQ(bank::MayCountRight(c.typed, c.answer), c.mayCountRight);
+    }
+    // Every answer is right for itself, in lower case with blanks doubled.
+    for (const bank::BankItem& item : bank::kItems) {
+        std::string loose;
+        for (const char c : item.answer)
+            loose += c == ' ' ? std::string("  ")
+                              : std::string(1, static_cast<char>(std::tolower(c)));
+        EXPECT_TRUE(bank::WrittenRight(item.answer, item.answer)) << item.number;
+        EXPECT_TRUE(bank::WrittenRight(loose, item.answer)) << item.number;
+    }
+}
+
+// The choices rule over every item: four distinct texts, the right one once,
+// from the item's own section first, reproducible from the same source.
+TEST(Answers, ChoicesForEveryItem) {
+    const auto squeezed = [](std::string_view text) {
+        std::string key;
+        for (const char c : text)
+            if (c != ' ')
+                key += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        return key;
+    };
+    std::uint32_t state = 12345;
+    const std::function<float()> lcg = [&state] {
+        state = state * 1664525u + 1013904223u;
+        return static_cast<float>(state >> 8) / 16777216.0f;
+    };
+    std::array<int, bank::kChoiceCount> rightAt{};
+    for (int item = 1; item <= bank::kItemCount; ++item) {
+        SCOPED_TRACE(item);
+        const std::string_view answer = bank::kItems[item - 1].answer;
+        const auto choices = bank::Choices(item, lcg);
+        std::set<std::string> keys;
+        for (std::size_t k = 0; k < choices.size(); ++k) {
+            keys.insert(squeezed(choices[k]));
+            if (choices[k] == answer)
+                ++rightAt[k];
+        }
+        EXPECT_EQ(keys.size(), 4u);
+        EXPECT_EQ(std::count(choices.begin(), choices.end(), answer), 1);
+        // A distractor is somebody's answer: its owner is in the item's own
+        // section when that section has three other texts.
+        for (const std::string_view choice : choices)
+            EXPECT_NE(bank::OwnerOf(choice, item), 0) << choice;
+    }
+    for (const int count : rightAt) // the right one lands in every place
+        EXPECT_GT(count, 30);
+
+    // The same source gives the same choices; the own section comes first.
+    std::uint32_t seed = state;
+    const auto first = bank::Choices(3, lcg);
+    state = seed;
+    EXPECT_EQ(bank::Choices(3, lcg), first);
+    for (const std::string_view choice : first)
+        EXPECT_EQ(bank::SectionOf(bank::OwnerOf(choice, 3)), 1) << choice;
+    // OIL QUANTITY has two other answers; the third has their unit, gallons.
+    for (int run = 0; run < 8; ++run) {
+        const auto oil = bank::Choices(44, lcg);
+        std::set<std::string_view> texts(oil.begin(), oil.end());
+        EXPECT_TRUE(texts.count("4 Gals") && texts.count("0.25 Gal / Hour"));
+        EXPECT_EQ(texts.count("3.2 gal") + texts.count("2.0 gal") + texts.count("3.4 gal"), 1u);
+    }
+    // Whose value a choice is: the asked item's section first, then the bank.
+    EXPECT_EQ(bank::OwnerOf("850C", 3), 20);
+    EXPECT_EQ(bank::OwnerOf("3500psi", 115), 115);
+    EXPECT_EQ(bank::OwnerOf("3500PSI", 1), 106);
+    EXPECT_EQ(bank::OwnerOf("977c", 1), 11);
+    EXPECT_EQ(bank::OwnerOf("nobody's", 1), 0);
 }

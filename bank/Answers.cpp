@@ -1,0 +1,283 @@
+// SPDX-FileCopyrightText: 2026 The TAVRIN OPS LIMITS developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "Answers.h"
+
+#include "QuestionBank.h"
+
+#include <algorithm>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace bank {
+namespace {
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+bool IsLetter(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v';
+}
+char Folded(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+// The text in lower case without blanks: what two answers are compared by.
+std::string Key(std::string_view text) {
+    std::string key;
+    for (const char c : text)
+        if (!IsBlank(c))
+            key += Folded(c);
+    return key;
+}
+
+// The units that may follow a number, each with the spellings the bank and a
+// learner use, lower case and without blanks (blanks in the text are skipped
+// while matching). A unit is a whole word: no letter follows it.
+struct Unit {
+    std::string_view name;
+    std::array<std::string_view, 3> spellings;
+};
+constexpr std::array<Unit, 24> kUnits{{
+    {"C", {"c"}},
+    {"F", {"f"}},
+    {"psi", {"psi"}},
+    {"PSID", {"psid"}},
+    {"lbs", {"lbs", "lb"}},
+    {"inch lbs", {"inchlbs"}},
+    {"kts", {"kts", "kt", "knots"}},
+    {"kias", {"kias"}},
+    {"%", {"%"}},
+    {"deg", {"deg", "degrees"}},
+    {"sec", {"sec", "secs", "seconds"}},
+    {"min", {"min", "mins", "minutes"}},
+    {"Qts", {"qts", "qt"}},
+    {"Gals", {"gals", "gal"}},
+    {"ltrs", {"ltrs", "liters", "litres"}},
+    {"Hz", {"hz"}},
+    {"Amps", {"amps", "amp"}},
+    {"V", {"v"}},
+    {"Kva", {"kva"}},
+    {"in. Hg", {"in.hg", "inhg", "incheshg"}},
+    {"fpm", {"fpm"}},
+    {"ft", {"ft"}},
+    {"Mach", {"mach"}},
+    {"cycle", {"cycle", "cycles"}},
+}};
+
+// The unit that starts at `at` (blanks skipped), and where it ends.
+std::optional<std::pair<std::string_view, std::size_t>> UnitAt(std::string_view text,
+                                                               std::size_t at) {
+    std::optional<std::pair<std::string_view, std::size_t>> best;
+    std::size_t bestLength = 0;
+    for (const Unit& unit : kUnits) {
+        for (const std::string_view spelling : unit.spellings) {
+            if (spelling.empty())
+                continue;
+            std::size_t i = at, matched = 0;
+            while (matched < spelling.size() && i < text.size()) {
+                if (IsBlank(text[i])) {
+                    ++i;
+                    continue;
+                }
+                if (Folded(text[i]) != spelling[matched])
+                    break;
+                ++i;
+                ++matched;
+            }
+            const bool whole = i == text.size() || !IsLetter(text[i]);
+            if (matched == spelling.size() && whole && spelling.size() > bestLength) {
+                best = {{unit.name, i}};
+                bestLength = spelling.size();
+            }
+        }
+    }
+    return best;
+}
+
+// A text read as the rules see it: its numbers in order (each as plain
+// decimal digits, so that ".5" and "0.50" or "130,000" and "130000" are the
+// same), the unit written after each ("" for none), and the rest in lower
+// case without blanks, with '#' where each number stood.
+struct Reading {
+    std::vector<std::string> numbers;
+    std::vector<std::string_view> units;
+    std::vector<std::string> gaps; // the rest between number k and k + 1
+    std::string rest;
+};
+
+// A "-" is a minus sign where a digit (or a "." and a digit) follows it and
+// it stands at the start, after a blank or after another "-"; anywhere else
+// it is a dash.
+bool NumberStarts(std::string_view text, std::size_t at) {
+    const auto digitAt = [&](std::size_t i) { return i < text.size() && IsDigit(text[i]); };
+    const char c = text[at];
+    if (IsDigit(c))
+        return true;
+    if (c == '.')
+        return digitAt(at + 1);
+    if (c == '-' && (at == 0 || IsBlank(text[at - 1]) || text[at - 1] == '-'))
+        return digitAt(at + 1) || (at + 1 < text.size() && text[at + 1] == '.' && digitAt(at + 2));
+    return false;
+}
+
+// Reads the number at `at`, which NumberStarts accepted, into its plain
+// digits; returns where it ends. A comma groups thousands only when exactly
+// three digits follow it.
+std::size_t ReadNumber(std::string_view text, std::size_t at, std::string& number) {
+    const auto digitAt = [&](std::size_t i) { return i < text.size() && IsDigit(text[i]); };
+    const bool negative = text[at] == '-';
+    std::size_t i = negative ? at + 1 : at;
+    std::string whole, fraction;
+    while (digitAt(i)) {
+        whole += text[i++];
+        if (i < text.size() && text[i] == ',' && digitAt(i + 1) && digitAt(i + 2) &&
+            digitAt(i + 3) && !digitAt(i + 4))
+            ++i;
+    }
+    if (i < text.size() && text[i] == '.' && digitAt(i + 1)) {
+        ++i;
+        while (digitAt(i))
+            fraction += text[i++];
+    }
+    whole.erase(0, std::min(whole.find_first_not_of('0'), whole.size()));
+    fraction.erase(fraction.find_last_not_of('0') + 1);
+    number = (whole.empty() ? "0" : whole) + (fraction.empty() ? "" : "." + fraction);
+    if (negative && number != "0")
+        number.insert(0, 1, '-');
+    return i;
+}
+
+Reading Read(std::string_view text) {
+    Reading reading;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        if (IsBlank(text[i])) {
+            ++i;
+        } else if (NumberStarts(text, i)) {
+            reading.numbers.emplace_back();
+            i = ReadNumber(text, i, reading.numbers.back());
+            reading.rest += '#';
+            reading.gaps.emplace_back();
+            const auto unit = UnitAt(text, i);
+            reading.units.push_back(unit ? unit->first : std::string_view());
+            if (unit)
+                i = unit->second;
+        } else {
+            const char c = Folded(text[i++]);
+            reading.rest += c;
+            if (!reading.gaps.empty())
+                reading.gaps.back() += c;
+        }
+    }
+    return reading;
+}
+
+// Each number's unit, where a number of a range ("720 - 750C", "30 to 15psi")
+// without its own takes the unit of the range's next number.
+std::vector<std::string_view> RangeUnits(const Reading& reading) {
+    std::vector<std::string_view> units = reading.units;
+    for (std::size_t k = units.size(); k-- > 1;) {
+        const std::string& gap = reading.gaps[k - 1];
+        if (units[k - 1].empty() && (gap == "-" || gap == "to"))
+            units[k - 1] = units[k];
+    }
+    return units;
+}
+
+// What the choices rule compares units by: the first number's unit, or
+// none for an answer without a number.
+std::optional<std::string_view> AnswerUnit(std::string_view answer) {
+    const Reading reading = Read(answer);
+    if (reading.numbers.empty())
+        return std::nullopt;
+    return RangeUnits(reading).front();
+}
+
+std::string_view AnswerOf(int item) {
+    return kItems[static_cast<std::size_t>(item - 1)].answer;
+}
+
+} // namespace
+
+std::array<std::string_view, kChoiceCount> Choices(int item,
+                                                   const std::function<float()>& uniform) {
+    std::array<std::string_view, kChoiceCount> choices{};
+    if (item < 1 || item > kItemCount)
+        return choices;
+    const auto pick = [&](std::size_t count) {
+        const auto drawn = static_cast<std::size_t>(uniform() * static_cast<float>(count));
+        return std::min(drawn, count - 1);
+    };
+    std::vector<std::string> keys{Key(AnswerOf(item))};
+    std::size_t chosen = 0;
+    choices[chosen++] = AnswerOf(item);
+    const int section = SectionOf(item);
+    const auto unit = AnswerUnit(AnswerOf(item));
+    const std::array<std::function<bool(int)>, 3> tiers{
+        [&](int other) { return SectionOf(other) == section; },
+        [&](int other) { return AnswerUnit(AnswerOf(other)) == unit; },
+        [](int) { return true; },
+    };
+    for (const auto& inTier : tiers) {
+        // Each text once, however many items share it.
+        std::vector<std::string_view> pool;
+        std::vector<std::string> poolKeys;
+        for (int other = 1; other <= kItemCount; ++other) {
+            const std::string key = Key(AnswerOf(other));
+            if (other != item && inTier(other) &&
+                std::find(keys.begin(), keys.end(), key) == keys.end() &&
+                std::find(poolKeys.begin(), poolKeys.end(), key) == poolKeys.end()) {
+                pool.push_back(AnswerOf(other));
+                poolKeys.push_back(key);
+            }
+        }
+        while (chosen < kChoiceCount && !pool.empty()) {
+            const std::size_t at = pick(pool.size());
+            choices[chosen++] = pool[at];
+            keys.push_back(poolKeys[at]);
+            pool.erase(pool.begin() + static_cast<std::ptrdiff_t>(at));
+            poolKeys.erase(poolKeys.begin() + static_cast<std::ptrdiff_t>(at));
+        }
+    }
+    for (std::size_t k = kChoiceCount - 1; k > 0; --k) // Fisher-Yates
+        std::swap(choices[k], choices[pick(k + 1)]);
+    return choices;
+}
+
+int OwnerOf(std::string_view answer, int asked) {
+    const std::string key = Key(answer);
+    int first = 0;
+    for (int item = 1; item <= kItemCount; ++item) {
+        if (Key(AnswerOf(item)) != key)
+            continue;
+        if (SectionOf(item) == SectionOf(asked))
+            return item;
+        if (first == 0)
+            first = item;
+    }
+    return first;
+}
+
+bool WrittenRight(std::string_view typed, std::string_view answer) {
+    const Reading mine = Read(typed), right = Read(answer);
+    if (mine.numbers != right.numbers || mine.rest != right.rest)
+        return false;
+    const std::vector<std::string_view> units = RangeUnits(right);
+    for (std::size_t k = 0; k < units.size(); ++k)
+        if (!mine.units[k].empty() && mine.units[k] != units[k])
+            return false;
+    return true;
+}
+
+bool MayCountRight(std::string_view typed, std::string_view answer) {
+    const Reading right = Read(answer);
+    return right.numbers.empty() || Read(typed).numbers == right.numbers;
+}
+
+} // namespace bank
