@@ -39,6 +39,7 @@ Step Drill::RESET() {
     WriteNumber(Element::txtOrder, NoOrder);
     form_.setVisible(Element::chkAgain, false);
     form_.setVisible(Element::lblMarked, false);
+    HideTest();
     return Step::Idle;
 }
 
@@ -85,11 +86,18 @@ Step Drill::PrepareReview(Order order, Element shownButton, Element hiddenButton
     WriteNumber(Element::txtLength, length);
     WriteNumber(Element::txtOrder, order);
     form_.setVisible(Element::chkAgain, false);
+    HideTest();
+    if (order == ChooseTest || order == WriteTest) {
+        form_.setText(Element::lblScore, "0 " + std::string(kRight));
+        form_.setVisible(Element::lblScore, true);
+    }
     ShowMarks();
     return Step::Ready;
 }
 
 Step Drill::cmdSeqClick() {
+    if (TestRunning())
+        return Step::None;
     switch (ReadPhase()) {
     case Ready:
         WriteNumber(Element::txtSQA, QuestionShown);
@@ -120,6 +128,9 @@ Step Drill::cmdRandClick() {
     switch (phase) {
     case Ready:
     case AnswerShown: {
+        if (phase == AnswerShown && TestRunning() &&
+            ReadNumber(Element::txtCounter) == ReadNumber(Element::txtLength))
+            return FinishTest(); // a test's last verdict, kept open for an appeal
         // Picking first lets an exhausted asked-set leave the window untouched;
         // the draw only touches the asked-set, so the user sees no difference.
         const std::optional<std::int16_t> item = GetRandom();
@@ -138,6 +149,8 @@ Step Drill::cmdRandClick() {
         return ShowQuestion(Element::cmdRand);
     }
     case QuestionShown:
+        if (TestRunning())
+            return Check(); // the button reads CHECK in the write form, and is hidden in the other
         // The random review ends on the answer of its last draw, whichever
         // item that is.
         return AnswerStep(Element::cmdRand, ReadNumber(Element::txtCounter));
@@ -156,6 +169,8 @@ Step Drill::ShowQuestion(Element button) {
     form_.setText(Element::lblQuestion, GetQuestion(ItemKey()));
     form_.setVisible(Element::chkAgain, false);
     form_.setText(button, kAnswerCaption);
+    if (TestRunning())
+        PoseQuestion();
     return form_.text(Element::lblTitle) != titleBefore ? Step::NewSection : Step::Question;
 }
 
@@ -176,7 +191,7 @@ Step Drill::AnswerStep(Element button, double reviewedSoFar) {
     // Answer, phase and caption are all in place before the modal box opens.
     WriteNumber(Element::txtSQA, Finished);
     form_.setText(button, kResetCaption);
-    form_.showMessage(EndMessage(), kEndTitle);
+    form_.showMessage(EndMessage(), kEndTitle, {});
     return Step::End;
 }
 

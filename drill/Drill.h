@@ -34,6 +34,20 @@ inline constexpr std::string_view kDrillThem = " CHOOSE BEGIN REVIEW, ORDER, MAR
 inline constexpr std::string_view kSectionsTitle = "SECTIONS";
 inline constexpr std::string_view kNoSectionChosen = "CHOOSE AT LEAST ONE SECTION TO REVIEW.";
 
+// The graded test.
+inline constexpr std::string_view kCheckCaption = "CHECK";
+inline constexpr std::string_view kFinishCaption = "FINISH";
+inline constexpr std::string_view kYourAnswer = "YOUR ANSWER";
+inline constexpr std::string_view kChoicesLabel = "CHOOSE THE ANSWER";
+inline constexpr std::string_view kRight = "RIGHT";
+inline constexpr std::string_view kWrong = "WRONG";
+inline constexpr std::string_view kTheAnswerIs = "THE ANSWER IS ";
+inline constexpr std::string_view kYouChose = "YOU CHOSE ";
+inline constexpr std::string_view kYouWrote = "YOU WROTE ";
+inline constexpr std::string_view kIs = " IS ";
+inline constexpr std::string_view kTestEndTitle = "END OF THE TEST";
+inline constexpr std::string_view kTestTheMisses = "TEST THE MISSES";
+
 using Sections = std::bitset<bank::kSectionCount>; // bit s - 1 stands for section s
 
 // A section's row in the sections box: "STARTING TIT (10)", for a section
@@ -55,6 +69,8 @@ enum Order : std::int16_t {
     SequentialOrder = 1,
     RandomOrder = 2,
     MarkedOrder = 3,
+    ChooseTest = 4,
+    WriteTest = 5,
 };
 
 // What a command did, so that the window and the page know where the focus
@@ -66,8 +82,9 @@ enum class Step {
     Question,   // a question of the same section as the one before
     NewSection, // a question whose section title is new to this review
     Answer,
-    End,  // the last answer, and the end box
-    Mark, // the shown item's mark changed
+    End,     // the last answer, and the end box
+    Mark,    // the shown item's mark changed
+    Verdict, // a test's answer was checked, or counted right
 };
 
 // The review orders and the reset, one method per command or click, plus the
@@ -107,6 +124,24 @@ public:
     // keeps its items; the next order command takes the new choice.
     bool ChooseSections(const Sections& chosen);
 
+    // The graded test of every item of the chosen sections, once each in
+    // random order: four answers to choose from, or one to write. Its
+    // verdicts set and clear the marks. Any order command, another test or
+    // RESET ends it.
+    Step ChooseTheAnswer();
+    Step WriteTheAnswer();
+    // The learner's choice, 1 to 4, or the text written in txtAnswer.
+    Step Choose(int choice);
+    Step Check();
+    // Turns a wrong written verdict right, where the numbers allow it.
+    Step CountItRight();
+    // A test of the same form over the items the last one left marked.
+    Step TestTheMisses();
+    // A test that has not reached its end box: the study commands wait.
+    bool TestRunning() const;
+    // What a screen reader is told of the verdict: "WRONG. THE ANSWER IS 830C".
+    std::string VerdictSpoken() const;
+
 private:
     Step PrepareReview(Order order, Element shownButton, Element hiddenButton);
     Step ShowQuestion(Element button);
@@ -116,6 +151,13 @@ private:
     std::optional<int> ShownItem() const;
     void ShowMarks();
     std::string EndMessage() const;
+    Order ReadOrder() const;
+    Step StartTest(Order order);
+    void PoseQuestion();
+    Step ShowVerdict(bool right, const std::string& detail);
+    Step FinishTest();
+    std::string TestSummary() const;
+    void HideTest();
     void Advance(Element element);
     int ReadPhase() const;
     double ReadNumber(Element element) const;

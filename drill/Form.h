@@ -43,7 +43,17 @@ enum class Element {
     chkAgain,    // marks the item whose answer is shown to review again
     lblMarked,   // how many items are marked, "3 TO REVIEW AGAIN"
     txtLength,   // how many items the review presents, its end test
-    txtOrder,    // which order runs: 1 sequential, 2 random, 3 marked
+    txtOrder,    // which order runs: 1 sequential, 2 random, 3 marked, 4 and 5 the tests
+    // The graded test: four answers to choose from, or a field to write one
+    // in; the verdict, the learner's overrule of it, and the running score.
+    cmdChoice1,
+    cmdChoice2,
+    cmdChoice3,
+    cmdChoice4,
+    txtAnswer,
+    lblVerdict,
+    cmdCountRight,
+    lblScore, // "5 RIGHT", which the score is read back from
 };
 
 struct ElementInfo {
@@ -78,7 +88,7 @@ inline constexpr OfCaption kOfAllItemsCaption = MakeOfCaption(bank::kItemCount);
 inline constexpr std::string_view kOfAllItems = kOfAllItemsCaption.view();
 
 // Every element with its name and its look at start-up, in enum order.
-inline constexpr std::array<ElementInfo, 15> kElements{{
+inline constexpr std::array<ElementInfo, 23> kElements{{
     {Element::Picture1, "Picture1", "", true},
     {Element::lblTitle, "lblTitle", "", false},
     {Element::lblQuestion, "lblQuestion", "", false},
@@ -94,6 +104,14 @@ inline constexpr std::array<ElementInfo, 15> kElements{{
     {Element::lblMarked, "lblMarked", "", false},
     {Element::txtLength, "txtLength", "Length", false},
     {Element::txtOrder, "txtOrder", "Order", false},
+    {Element::cmdChoice1, "cmdChoice1", "", false},
+    {Element::cmdChoice2, "cmdChoice2", "", false},
+    {Element::cmdChoice3, "cmdChoice3", "", false},
+    {Element::cmdChoice4, "cmdChoice4", "", false},
+    {Element::txtAnswer, "txtAnswer", "", false},
+    {Element::lblVerdict, "lblVerdict", "", false},
+    {Element::cmdCountRight, "cmdCountRight", "COUNT IT RIGHT", false},
+    {Element::lblScore, "lblScore", "", false},
 }};
 
 constexpr bool ElementsAreInEnumOrder() {
@@ -103,7 +121,7 @@ constexpr bool ElementsAreInEnumOrder() {
     return true;
 }
 static_assert(ElementsAreInEnumOrder(), "kElements must list every Element once, in enum order");
-static_assert(static_cast<std::size_t>(Element::txtOrder) + 1 == kElements.size(),
+static_assert(static_cast<std::size_t>(Element::lblScore) + 1 == kElements.size(),
               "kElements must end with the last Element");
 
 constexpr const ElementInfo& Info(Element element) {
@@ -123,6 +141,8 @@ enum class List {
     MarkList,
     // Row s: section s (1 to 33, in bank order) is chosen for review.
     SectionList,
+    // Row n: item n is in the running test.
+    TestList,
 };
 
 struct ListInfo {
@@ -132,10 +152,11 @@ struct ListInfo {
     bool startsSelected; // rows 1 and up
 };
 
-inline constexpr std::array<ListInfo, 3> kLists{{
+inline constexpr std::array<ListInfo, 4> kLists{{
     {List::RandomList, "RandomList", bank::kItemCount + 1, false},
     {List::MarkList, "MarkList", bank::kItemCount + 1, false},
     {List::SectionList, "SectionList", bank::kSectionCount + 1, true},
+    {List::TestList, "TestList", bank::kItemCount + 1, false},
 }};
 
 constexpr const ListInfo& Info(List list) {
@@ -166,8 +187,13 @@ public:
     virtual bool rowSelected(List list, int row) const = 0;
     virtual void setRowSelected(List list, int row, bool selected) = 0;
 
-    // A modal information box with one OK button; returns once it is closed.
-    virtual void showMessage(std::string_view text, std::string_view title) = 0;
+    // A modal information box with an OK button and, where otherButton is
+    // not empty, a second button of that caption. Returns once it is closed:
+    // true when the second button closed it. A form that cannot wait for the
+    // learner shows the box and returns false; its front end then runs the
+    // second button's command itself.
+    virtual bool showMessage(std::string_view text, std::string_view title,
+                             std::string_view otherButton) = 0;
 };
 
 } // namespace drill

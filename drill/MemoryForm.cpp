@@ -46,8 +46,10 @@ void MemoryForm::setRowSelected(List list, int row, bool selected) {
     selectedRows_[static_cast<std::size_t>(list)].set(static_cast<std::size_t>(row), selected);
 }
 
-void MemoryForm::showMessage(std::string_view text, std::string_view title) {
-    messages_.push_back({std::string(text), std::string(title)});
+bool MemoryForm::showMessage(std::string_view text, std::string_view title,
+                             std::string_view otherButton) {
+    messages_.push_back({std::string(text), std::string(title), std::string(otherButton)});
+    return false;
 }
 
 } // namespace drill

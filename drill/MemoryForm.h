@@ -19,6 +19,7 @@ public:
     struct Message {
         std::string text;
         std::string title;
+        std::string otherButton;
     };
 
     MemoryForm();
@@ -29,7 +30,8 @@ public:
     void setChecked(Element element, bool checked) override;
     bool rowSelected(List list, int row) const override;
     void setRowSelected(List list, int row, bool selected) override;
-    void showMessage(std::string_view text, std::string_view title) override;
+    bool showMessage(std::string_view text, std::string_view title,
+                     std::string_view otherButton) override;
 
     bool isVisible(Element element) const;
     bool isChecked(Element element) const;

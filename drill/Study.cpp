@@ -22,6 +22,8 @@ Step Drill::Marked() {
 }
 
 bool Drill::InReview(int item, Order order) const {
+    if (order == ChooseTest || order == WriteTest)
+        return form_.rowSelected(List::TestList, item);
     return form_.rowSelected(List::SectionList, bank::SectionOf(item)) &&
            (order != MarkedOrder || form_.rowSelected(List::MarkList, item));
 }
@@ -31,7 +33,10 @@ bool Drill::InReview(int item, Order order) const {
 Step Drill::ReviewAgain() {
     const int phase = ReadPhase();
     const auto item = ShownItem();
-    if ((phase != AnswerShown && phase != Finished) || !item)
+    // In a test the verdicts set the marks.
+    const Order order = ReadOrder();
+    if ((phase != AnswerShown && phase != Finished) || !item || order == ChooseTest ||
+        order == WriteTest)
         return Step::None;
     const bool marked = !form_.rowSelected(List::MarkList, *item);
     form_.setRowSelected(List::MarkList, *item, marked);
@@ -41,6 +46,8 @@ Step Drill::ReviewAgain() {
 }
 
 Step Drill::ClearMarks() {
+    if (TestRunning())
+        return Step::None;
     for (int item = 1; item <= bank::kItemCount; ++item)
         form_.setRowSelected(List::MarkList, item, false);
     form_.setChecked(Element::chkAgain, false);
@@ -68,7 +75,7 @@ Sections Drill::ChosenSections() const {
 }
 
 bool Drill::ChooseSections(const Sections& chosen) {
-    if (chosen.none())
+    if (chosen.none() || TestRunning())
         return false;
     for (int section = 1; section <= bank::kSectionCount; ++section)
         form_.setRowSelected(List::SectionList, section, chosen[section - 1]);
@@ -81,8 +88,10 @@ void Drill::ShowMarks() {
     const int marked = MarkedToDrill();
     form_.setText(Element::lblMarked,
                   marked > 0 ? WholeNumberText(marked) + std::string(kToReviewAgain) : "");
+    const Order order = ReadOrder();
+    // A test's counter line holds its score instead.
     form_.setVisible(Element::lblMarked,
-                     marked > 0 && static_cast<int>(ReadNumber(Element::txtOrder)) != NoOrder);
+                     marked > 0 && order != NoOrder && order != ChooseTest && order != WriteTest);
 }
 
 // The congratulation, then how many of the review's items are marked; a
@@ -91,7 +100,7 @@ void Drill::ShowMarks() {
 std::string Drill::EndMessage() const {
     std::string text(kEndMessage);
     const int marked = MarkedToDrill();
-    const bool markedOrder = static_cast<int>(ReadNumber(Element::txtOrder)) == MarkedOrder;
+    const bool markedOrder = ReadOrder() == MarkedOrder;
     if (marked > 0) {
         text += '\n';
         text += WholeNumberText(marked) + ' ' + std::string(kOfPrefix) +

@@ -9,8 +9,8 @@
 #include <algorithm>
 #include <cctype>
 #include <functional>
-#include <set>
 #include <gtest/gtest.h>
+#include <set>
 #include <vector>
 
 using bank::GetAnswer;
@@ -114,14 +114,14 @@ TEST(Answers, WrittenAnswers) {
         {"5 sec on / 10 off, until 43", "5 sec ON / 10 OFF, until -43C", false, false},
         {"155000lbs", "155,000lbs", true, true},
         {"155,000", "155,000lbs", true, true},
-        {"155,00", "155,000lbs", false, false},   // a comma without three digits
+        {"155,00", "155,000lbs", false, false}, // a comma without three digits
         {"115/200V, 400 cycle", "115/200V, 400 cycle", true, true},
         {"115/200, 400", "115/200V, 400 cycle", true, true},
         {"115/200400", "115/200V, 400 cycle", false, false},
         {"-1260 +/- 600", "-1260 +/- 600lbs", true, true},
         {"+/- .5%", "+/- 0.5%", true, true},
-        {"<= 180 (65 above power off stall speed)",
-         "<= 180kts (65kts above Power Off Stall Speed)", true, true},
+        {"<= 180 (65 above power off stall speed)", "<= 180kts (65kts above Power Off Stall Speed)",
+         true, true},
         {"<180kts (65kts above Power Off Stall Speed)",
          "<= 180kts (65kts above Power Off Stall Speed)", false, true},
         {"3500", "3500psi", true, true},
@@ -146,8 +146,8 @@ TEST(Answers, WrittenAnswers) {
     for (const bank::BankItem& item : bank::kItems) {
         std::string loose;
         for (const char c : item.answer)
-            loose += c == ' ' ? std::string("  ")
-                              : std::string(1, static_cast<char>(std::tolower(c)));
+            loose +=
+                c == ' ' ? std::string("  ") : std::string(1, static_cast<char>(std::tolower(c)));
         EXPECT_TRUE(bank::WrittenRight(item.answer, item.answer)) << item.number;
         EXPECT_TRUE(bank::WrittenRight(loose, item.answer)) << item.number;
     }

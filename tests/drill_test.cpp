@@ -287,3 +287,176 @@ TEST(Review, ClicksThatCannotStepChangeNothing) {
         EXPECT_EQ(state(), before);
     }
 }
+
+// A written test over two sections, item by item: right answers, a wrong
+// number, an unreadable answer counted right and one left wrong, the score,
+// the marks and the end box; then the test of its misses.
+TEST(Test, WrittenTestOverTwoSectionsThenItsMisses) {
+    Session s;
+    s.drill.ChooseSections(drill::Sections().set(31).set(32)); // GTC, MISCELLANEOUS
+    s.form.setRowSelected(List::MarkList, 204, true); // marked before: a right answer clears it
+    for (const int item : {204, 195, 199, 196, 200, 197, 201, 198, 202, 203})
+        s.random.scripted.push_back(TestRandom::ValueFor(item));
+    EXPECT_EQ(s.drill.WriteTheAnswer(), Step::Ready);
+    const auto ready = [](int length) {
+        return "lblTitle=|lblQuestion=|lblAnswer=|lblCounter=0|lblOf204=OF " +
+               std::to_string(length) + "|cmdRand=START|lblScore=0 RIGHT|"; // no marked count
+    };
+    EXPECT_EQ(s.look(), ready(10));
+    struct Answer {
+        const char* typed;
+        const char* verdict; // after the check, and after an overrule where one is taken
+        bool overrule;
+    };
+    const Answer answers[] = {
+        {"must be within mac max 15-30", "RIGHT", false},
+        {"1 min on / 4 min off", "RIGHT", false},
+        {"3.1 inches Hg", "RIGHT", true}, // "<" left out: counted right by the learner
+        {"2 min", "WRONG. YOU WROTE 2 min", false},
+        {"20", "RIGHT", false},
+        {"4 minutes", "RIGHT", false},
+        {"< 32F or 0C", "RIGHT", false},
+        {"3.5 psi", "RIGHT", false},
+        {"95F or 35C", "WRONG. YOU WROTE 95F or 35C", false}, // may be counted right; is not
+        {"-29", "RIGHT", false},
+    };
+    int score = 0;
+    for (int n = 1; n <= 10; ++n) {
+        const Answer& answer = answers[n - 1];
+        SCOPED_TRACE(answer.typed);
+        const Step question = s.drill.cmdRandClick();
+        EXPECT_TRUE(question == Step::Question || question == Step::NewSection);
+        const std::string key = s.text(Element::txtQuestion);
+        const std::string card = "lblTitle=" + Bank(bank::GetTitle(std::int16_t(std::stoi(key)))) +
+                                 "|lblQuestion=" + Bank(bank::GetQuestion(key)) + "|lblAnswer=";
+        const std::string counter = "|lblCounter=" + std::to_string(n) + "|lblOf204=OF 10|cmdRand=";
+        EXPECT_EQ(s.look(), card + counter + "CHECK|txtAnswer=|lblScore=" + std::to_string(score) +
+                                " RIGHT|");
+        // Closed book: the study commands wait, and nothing is checked before
+        // something is written.
+        EXPECT_EQ(s.drill.ReviewAgain(), Step::None);
+        EXPECT_EQ(s.drill.ClearMarks(), Step::None);
+        EXPECT_FALSE(s.drill.ChooseSections(drill::Sections().set(0)));
+        s.form.setText(Element::txtAnswer, " \t");
+        EXPECT_EQ(s.drill.Check(), Step::None);
+        s.form.setText(Element::txtAnswer, answer.typed);
+        // The last answer ends the test at once unless an overrule is on offer.
+        const bool wrong = answer.verdict[0] == 'W' || answer.overrule;
+        const bool appeal = answer.overrule || n == 9;
+        EXPECT_EQ(n % 2 ? s.drill.Check() : s.drill.cmdRandClick(), // Enter, or CHECK
+                  n == 10 ? Step::End : Step::Verdict);
+        if (answer.overrule) {
+            EXPECT_EQ(s.look(), card + Bank(bank::GetAnswer(key)) + counter +
+                                    "NEXT QUESTION|lblVerdict=WRONG. YOU WROTE " + answer.typed +
+                                    "|cmdCountRight=COUNT IT RIGHT|lblScore=" +
+                                    std::to_string(score) + " RIGHT|");
+            EXPECT_EQ(s.drill.VerdictSpoken(),
+                      "WRONG. THE ANSWER IS <3.1 inches Hg. YOU WROTE 3.1 inches Hg");
+            EXPECT_EQ(s.drill.CountItRight(), Step::Verdict);
+            EXPECT_EQ(s.drill.CountItRight(), Step::None); // once
+        } else if (!appeal) {
+            EXPECT_EQ(s.drill.CountItRight(), Step::None);
+        }
+        score += answer.verdict[0] == 'R' ? 1 : 0;
+        if (n == 10)
+            break;
+        EXPECT_EQ(s.look(),
+                  card + Bank(bank::GetAnswer(key)) + counter +
+                      "NEXT QUESTION|lblVerdict=" + answer.verdict +
+                      (appeal && !answer.overrule ? "|cmdCountRight=COUNT IT RIGHT" : "") +
+                      "|lblScore=" + std::to_string(score) + " RIGHT|");
+        EXPECT_EQ(s.form.rowSelected(List::MarkList, std::stoi(key)), wrong && !answer.overrule);
+    }
+    ASSERT_EQ(s.form.messages().size(), 1u);
+    const MemoryForm::Message& end = s.form.messages().back();
+    EXPECT_EQ(end.title + "|" + end.otherButton, "END OF THE TEST|TEST THE MISSES");
+    EXPECT_EQ(end.text,
+              "8 OF 10 RIGHT.\n2 OF 10 MARKED TO REVIEW AGAIN. CHOOSE BEGIN REVIEW, "
+              "ORDER, MARKED TO DRILL THEM.\nGTC: 3 OF 4 RIGHT\nMISCELLANEOUS: 5 OF 6 RIGHT");
+    EXPECT_EQ(s.text(Element::cmdRand) + "|" + s.text(Element::lblScore), "RESET|8 RIGHT");
+    EXPECT_FALSE(s.drill.TestRunning());
+    EXPECT_EQ(s.drill.MarkedToDrill(), 2); // 196 and 202; 204's old mark is gone
+
+    // The misses: the same form over the two, then a perfect end alone.
+    EXPECT_EQ(s.drill.TestTheMisses(), Step::Ready);
+    EXPECT_EQ(s.look(), ready(2));
+    std::set<std::string> asked;
+    for (int n = 1; n <= 2; ++n) {
+        s.drill.cmdRandClick();
+        asked.insert(s.text(Element::txtQuestion));
+        s.form.setText(Element::txtAnswer,
+                       s.text(Element::txtQuestion) == "196" ? "1 Min" : ">95f or 35c");
+        EXPECT_EQ(s.drill.Check(), n == 2 ? Step::End : Step::Verdict);
+    }
+    EXPECT_EQ(asked, (std::set<std::string>{"196", "202"}));
+    EXPECT_EQ(s.lastMessage() + "|" + s.form.messages().back().otherButton, "2 OF 2 RIGHT.|");
+    EXPECT_EQ(s.drill.TestTheMisses(), Step::None);
+    EXPECT_EQ(s.drill.MarkedToDrill(), 0);
+    EXPECT_EQ(s.drill.cmdRandClick(), Step::Idle);
+    EXPECT_EQ(s.look(), "Picture1=|");
+}
+
+// A chosen test: the four answers in place of the big button, a right and
+// a wrong choice, whose value the wrong one is, the sections worst first;
+// and any order command or Reset ends a test, leaving nothing of it.
+TEST(Test, ChosenTestVerdictsAndEndings) {
+    Session s;
+    s.drill.ChooseSections(drill::Sections().set(0).set(1)); // STARTING TIT, ENGINE TIT
+    EXPECT_EQ(s.drill.ChooseTheAnswer(), Step::Ready);
+    std::set<int> asked;
+    int right = 0;
+    for (int n = 1; n <= 20; ++n) {
+        const Step question = s.drill.cmdRandClick();
+        EXPECT_TRUE(n == 1 ? question == Step::NewSection
+                           : question == Step::Question || question == Step::NewSection);
+        const int item = std::stoi(s.text(Element::txtQuestion));
+        asked.insert(item);
+        SCOPED_TRACE(item);
+        std::vector<std::string> choices;
+        for (const Element choice :
+             {Element::cmdChoice1, Element::cmdChoice2, Element::cmdChoice3, Element::cmdChoice4}) {
+            EXPECT_TRUE(s.form.isVisible(choice));
+            choices.push_back(s.text(choice));
+        }
+        EXPECT_FALSE(s.form.isVisible(Element::cmdRand)); // Space skips nothing
+        EXPECT_EQ(s.drill.cmdRandClick(), Step::None);
+        EXPECT_EQ(s.drill.Choose(5), Step::None);
+        const std::string answer = Bank(bank::GetAnswer(std::to_string(item)));
+        const auto at = std::find(choices.begin(), choices.end(), answer) - choices.begin();
+        ASSERT_LT(at, 4);
+        // Items 3 and 12 are missed; 3 by a choice set here, so its text is known.
+        if (item == 3)
+            s.form.setText(Element::cmdChoice1, "850C");
+        const int choice = item == 3 ? 1 : item == 12 ? 1 + (at + 1) % 4 : 1 + int(at);
+        EXPECT_EQ(s.drill.Choose(choice), n < 20 ? Step::Verdict : Step::End);
+        EXPECT_EQ(s.drill.CountItRight(), Step::None); // chosen answers have no appeal
+        right += item == 3 || item == 12 ? 0 : 1;
+        EXPECT_EQ(s.text(Element::lblAnswer), answer);
+        EXPECT_EQ(s.text(Element::lblScore), std::to_string(right) + " RIGHT");
+        if (item == 3) {
+            EXPECT_EQ(s.drill.VerdictSpoken(), "WRONG. THE ANSWER IS 830C. YOU CHOSE 850C. "
+                                               "850C IS ENGINE TIT, Max Downshift TIT");
+        }
+        for (const Element hidden : {Element::cmdChoice1, Element::cmdChoice4, Element::txtAnswer})
+            EXPECT_FALSE(s.form.isVisible(hidden));
+    }
+    EXPECT_EQ(asked.size(), 20u);
+    EXPECT_EQ(s.lastMessage(), "18 OF 20 RIGHT.\n2 OF 20 MARKED TO REVIEW AGAIN. CHOOSE BEGIN "
+                               "REVIEW, ORDER, MARKED TO DRILL THEM.\nSTARTING TIT: 9 OF 10 "
+                               "RIGHT\nENGINE TIT: 9 OF 10 RIGHT");
+
+    // A test ended midway by each order command or Reset leaves no trace.
+    using Command = Step (Drill::*)();
+    for (const Command end : {&Drill::Sequential, &Drill::Random, &Drill::Marked, &Drill::RESET,
+                              &Drill::WriteTheAnswer, &Drill::ChooseTheAnswer}) {
+        s.drill.ChooseTheAnswer();
+        s.drill.cmdRandClick();
+        s.drill.Choose(1);
+        (s.drill.*end)();
+        const std::string look = s.look();
+        for (const char* gone : {"cmdChoice", "lblVerdict", "cmdCountRight", "txtAnswer"})
+            EXPECT_EQ(look.find(gone), std::string::npos) << look;
+        const bool test = end == &Drill::WriteTheAnswer || end == &Drill::ChooseTheAnswer;
+        EXPECT_EQ(look.find("lblScore=0 RIGHT") != std::string::npos, test) << look;
+    }
+}

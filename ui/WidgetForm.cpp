@@ -9,6 +9,7 @@
 #include <QAbstractButton>
 #include <QItemSelectionModel>
 #include <QMessageBox>
+#include <QPushButton>
 
 WidgetForm::WidgetForm(QWidget& window)
     : window_(window) {
@@ -62,9 +63,17 @@ void WidgetForm::setRowSelected(drill::List list, int row, bool selected) {
                   selected ? QItemSelectionModel::Select : QItemSelectionModel::Deselect);
 }
 
-void WidgetForm::showMessage(std::string_view text, std::string_view title) {
+bool WidgetForm::showMessage(std::string_view text, std::string_view title,
+                             std::string_view otherButton) {
     QMessageBox box(QMessageBox::Information, ToQString(title), ToQString(text), QMessageBox::Ok,
                     &window_);
     box.setTextFormat(Qt::PlainText);
+    QPushButton* other = nullptr;
+    if (!otherButton.empty()) {
+        other = box.addButton(ToQString(otherButton), QMessageBox::AcceptRole);
+        other->setObjectName(QStringLiteral("otherButton"));
+        box.setDefaultButton(QMessageBox::Ok); // Enter is still OK
+    }
     box.exec();
+    return other && box.clickedButton() == other;
 }

@@ -28,7 +28,8 @@ public:
     void setChecked(drill::Element element, bool checked) override;
     bool rowSelected(drill::List list, int row) const override;
     void setRowSelected(drill::List list, int row, bool selected) override;
-    void showMessage(std::string_view text, std::string_view title) override;
+    bool showMessage(std::string_view text, std::string_view title,
+                     std::string_view otherButton) override;
 
 private:
     QObject* element(drill::Element element) const;
