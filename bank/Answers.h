@@ -20,8 +20,7 @@ inline constexpr int kChoiceCount = 4;
 // items whose answer has the same unit, then from any item. `uniform` gives
 // values in [0, 1); it decides which answers and where, so a fixed source
 // gives the same choices every time.
-std::array<std::string_view, kChoiceCount> Choices(int item,
-                                                   const std::function<float()>& uniform);
+std::array<std::string_view, kChoiceCount> Choices(int item, const std::function<float()>& uniform);
 
 // The item whose answer `answer` is (letter case and blanks ignored): the
 // first in `asked`'s section, else the first in the bank; 0 for none.

@@ -4,6 +4,7 @@
 
 #include "Accessibility.h"
 #include "Form.h"
+#include "QuestionBank.h"
 #include "TavrinOpsLimits.h"
 
 #include <QAbstractButton>
@@ -35,12 +36,16 @@ struct ModalCloser : QObject {
             boxes << box->windowTitle() + '|' + box->text();
             if (onShow)
                 onShow();
-            QTimer::singleShot(0, box, [box] { box->button(QMessageBox::Ok)->click(); });
+            QAbstractButton* other = box->findChild<QAbstractButton*>("otherButton");
+            boxes.back() += other ? "|" + other->text() : "";
+            QAbstractButton* press = other && pressOther ? other : box->button(QMessageBox::Ok);
+            QTimer::singleShot(0, box, [press] { press->click(); });
         }
         return false;
     }
     QStringList boxes;
     std::function<void()> onShow;
+    bool pressOther = false; // a box's second button instead of OK
 };
 
 } // namespace
@@ -61,8 +66,9 @@ class WindowTest : public QObject {
     QString caption(const QString& name) const {
         return find<QObject>(name)->property("text").toString();
     }
+    // The test's elements are made when a test first needs them.
     bool shown(const QString& name) const {
-        const auto* widget = qobject_cast<QWidget*>(find<QObject>(name));
+        const auto* widget = window->findChild<QWidget*>(name);
         return widget && widget->isVisibleTo(window.get());
     }
     // What a screen reader says of an element: its accessible name.
@@ -260,7 +266,8 @@ private slots:
         const auto review = [this] {
             QStringList texts{window->focusWidget()->objectName()};
             for (const drill::ElementInfo& info : drill::kElements)
-                texts << caption(QString::fromLatin1(info.name));
+                if (window->findChild<QObject*>(QString::fromLatin1(info.name)))
+                    texts << caption(QString::fromLatin1(info.name));
             return texts;
         };
         QVERIFY(press(Qt::Key_R));
@@ -306,6 +313,135 @@ private slots:
         QVERIFY(press(Qt::Key_L)); // the search is forgotten
         QCOMPARE(search->text() + shown->text(), "204 OF 204 LIMITS");
         lookUp->close();
+    }
+
+    // A short test of each form by keyboard and by mouse: the choices and the
+    // field in their bands, keys that type rather than command, the verdicts
+    // and what is spoken, the overrule, the end box and the misses' test.
+    void gradedTestsByKeyboardAndMouse() {
+        if (!window->isActiveWindow())
+            QSKIP("No key can reach a window that cannot become active (no input seat)");
+        const auto key = [&](Qt::Key k) { QTest::keyClick(window->focusWidget(), k); };
+        const auto answer = [&] {
+            return QString::fromLatin1(
+                bank::GetAnswer(caption("txtQuestion").toStdString()).value_or("").data());
+        };
+        const QStringList choices{"cmdChoice1", "cmdChoice2", "cmdChoice3", "cmdChoice4"};
+        const auto fits = [&](const QString& name, const QString& text) {
+            const QWidget* element = find(name);
+            return QFontMetrics(element->font())
+                       .boundingRect(element->rect().adjusted(30, 0, -8, 0), Qt::TextWordWrap, text)
+                       .height() <= element->height();
+        };
+        // A new review or test empties the card, and what a screen reader
+        // would read of it: no old "STARTING TIT. Max for Enrichment".
+        QVERIFY(press(Qt::Key_S));
+        key(Qt::Key_Space);
+        QVERIFY(press(Qt::Key_R));
+        QCOMPARE(spoken(find("lblQuestion")), "");
+        key(Qt::Key_Space);
+        key(Qt::Key_C);
+        QCOMPARE(spoken(find("lblQuestion")), "");
+        QCOMPARE(caption("cmdRand") + caption("lblScore"), "START0 RIGHT");
+        for (const char* waits : {"LookUp", "Sections", "ClearMarks", "ReviewAgain"})
+            QVERIFY2(!find<QAction>(waits)->isEnabled(), waits);
+        int right = 0;
+        for (int n = 1; n <= 6; ++n) {
+            key(Qt::Key_Space);
+            const QString question = caption("lblQuestion");
+            QCOMPARE(
+                visibleElements(),
+                QStringList({"lblTitle", "lblQuestion", "lblAnswer", "lblCounter", "lblOf204",
+                             "cmdChoice1", "cmdChoice2", "cmdChoice3", "cmdChoice4", "lblScore"}));
+            key(Qt::Key_Space); // a test skips nothing
+            QCOMPARE(caption("lblQuestion") + caption("lblAnswer"), question);
+            int at = 0;
+            for (int k = 0; k < 4; ++k) {
+                const QWidget* choice = find(choices[k]);
+                QVERIFY(fits(choices[k], caption(choices[k])));
+                QVERIFY(choice->geometry().top() > find("lblQuestion")->geometry().bottom() &&
+                        choice->geometry().bottom() < find("lblAnswer")->geometry().top());
+                QCOMPARE(spoken(find(choices[k])), caption(choices[k]));
+                at = caption(choices[k]) == answer() ? k : at;
+            }
+            // Odd questions missed by key, even ones right by mouse.
+            if (n % 2) {
+                key(Qt::Key(Qt::Key_1 + (at + 1) % 4)); // the button's shortcut clicks it animated
+                QTRY_VERIFY(spoken(window->focusWidget())
+                            .startsWith("WRONG. THE ANSWER IS " + answer() + ". YOU CHOSE "));
+            } else {
+                QTest::mouseClick(find(choices[at]), Qt::LeftButton, {}, QPoint(20, 10));
+                QCOMPARE(spoken(window->focusWidget()), "RIGHT. THE ANSWER IS " + answer());
+                ++right;
+            }
+            QCOMPARE(caption("lblAnswer"), answer());
+            QCOMPARE(caption("lblScore"), QString::number(right) + " RIGHT");
+            QVERIFY(fits("lblVerdict", caption("lblVerdict")));
+            QCOMPARE(find<QItemSelectionModel>("MarkList")->selectedRows().size(), (n + 1) / 2);
+        }
+
+        // The written form, by keys alone: the commands' letters, digits,
+        // "/" and Space type; Ctrl+Z undoes typing; Enter checks, once.
+        key(Qt::Key_W);
+        key(Qt::Key_Space);
+        auto* field = find<QLineEdit>("txtAnswer");
+        QCOMPARE(window->focusWidget(), field);
+        QCOMPARE(caption("cmdRand"), "CHECK");
+        const QString question = caption("lblQuestion");
+        QTest::keyClicks(field, "cwa1/ o");
+        QCOMPARE(field->text() + caption("lblQuestion") + caption("lblCounter"),
+                 "cwa1/ o" + question + "1");
+        QTest::keyClick(field, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(field->text() + caption("lblCounter"), "1");
+        field->clear();
+        key(Qt::Key_Return); // an empty field checks nothing
+        QCOMPARE(caption("lblVerdict") + caption("lblCounter"), "1");
+        // The answer's numbers with a word the rule cannot read: counted right by O.
+        QTest::keyClicks(field, answer() + " roughly");
+        key(Qt::Key_Return);
+        QCOMPARE(caption("lblCounter") + caption("cmdRand"), "1NEXT QUESTION");
+        QCOMPARE(spoken(window->focusWidget()),
+                 "WRONG. THE ANSWER IS " + answer() + ". YOU WROTE " + answer() + " roughly");
+        QVERIFY(shown("cmdCountRight") && !shown("txtAnswer"));
+        QVERIFY(!find("lblVerdict")->geometry().intersects(find("cmdCountRight")->geometry()));
+        key(Qt::Key_O);
+        QTRY_COMPARE(caption("lblVerdict") + caption("lblScore"), "RIGHT1 RIGHT");
+        QCOMPARE(spoken(window->focusWidget()), "RIGHT. THE ANSWER IS " + answer());
+
+        // Reset ends the test, and the study commands are back. A whole
+        // written test of GTC, one missed; the box's second button tests the miss.
+        QVERIFY(press(Qt::Key_Z));
+        QVERIFY(find<QAction>("Sections")->isEnabled());
+        QTimer::singleShot(0, this, [&] {
+            QWidget* box = QApplication::activeModalWidget();
+            box->findChild<QPushButton*>("None")->click();
+            box->findChild<QCheckBox*>("section32")->setChecked(true);
+            QTest::keyClick(box->focusWidget(), Qt::Key_Return);
+        });
+        find<QAction>("Sections")->trigger();
+        QVERIFY(activate());
+        closer->pressOther = true;
+        key(Qt::Key_W);
+        for (int n = 1; n <= 4; ++n) {
+            key(Qt::Key_Space);
+            QTest::keyClicks(field, n == 2 ? QString("999") : answer());
+            key(Qt::Key_Return);
+        }
+        QCOMPARE(closer->boxes.size(), 1);
+        QVERIFY2(closer->boxes[0].startsWith("END OF THE TEST|3 OF 4 RIGHT.\n1 OF 4 MARKED TO "
+                                             "REVIEW AGAIN."),
+                 qPrintable(closer->boxes[0]));
+        QVERIFY(closer->boxes[0].endsWith("\nGTC: 3 OF 4 RIGHT|TEST THE MISSES"));
+        QCOMPARE(caption("lblOf204") + caption("cmdRand"), "OF 1START");
+        QCOMPARE(window->focusWidget(), find("cmdRand"));
+        QVERIFY(activate());
+        key(Qt::Key_Space);
+        QTest::keyClicks(field, answer());
+        key(Qt::Key_Return);
+        QCOMPARE(closer->boxes.last(), "END OF THE TEST|1 OF 1 RIGHT.");
+        QVERIFY(activate());
+        key(Qt::Key_Return); // RESET: nothing of the test is left
+        QCOMPARE(visibleElements(), QStringList{"Picture1"});
     }
 
     // Designed colours on a light window; at least 4.5:1 on a dark one, also
@@ -392,12 +528,13 @@ private slots:
             menus << action->objectName() + "=" + action->text() + "=" + keys.join(',');
         }
         menus.sort();
-        QCOMPARE(menus,
-                 QStringList({"About=About=", "ClearMarks=Clear Marks=", "Donate=Make A Donation=",
-                              "Exit=Exit    =Ctrl+Q", "FileReset=Reset=Ctrl+Z",
-                              "LookUp=Look Up\u2026=Ctrl+L", "Marked=Marked=Ctrl+M",
-                              "Random=Random=Ctrl+R", "ReviewAgain=Review Again=A,Ctrl+G",
-                              "Sections=Sections\u2026=", "Sequential=Sequential=Ctrl+S"}));
+        QCOMPARE(menus, QStringList({"About=About=", "ChooseTheAnswer=Choose The Answer=C",
+                                     "ClearMarks=Clear Marks=", "Donate=Make A Donation=",
+                                     "Exit=Exit    =Ctrl+Q", "FileReset=Reset=Ctrl+Z",
+                                     "LookUp=Look Up\u2026=Ctrl+L", "Marked=Marked=Ctrl+M",
+                                     "Random=Random=Ctrl+R", "ReviewAgain=Review Again=A,Ctrl+G",
+                                     "Sections=Sections\u2026=", "Sequential=Sequential=Ctrl+S",
+                                     "WriteTheAnswer=Write The Answer=W"}));
         // A whole random review by mouse: the window's lists hold the drawn
         // items (none twice) and the marks, and the review ends on its 204th draw.
         QVERIFY(press(Qt::Key_R));

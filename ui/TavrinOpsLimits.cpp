@@ -5,6 +5,7 @@
 #include "TavrinOpsLimits.h"
 
 #include "Accessibility.h"
+#include "ChoiceButton.h"
 #include "LookUp.h"
 #include "Picture.h"
 #include "ProgramInfo.h"
@@ -19,6 +20,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
@@ -133,7 +135,7 @@ TavrinOpsLimits::TavrinOpsLimits(QWidget* parent)
     createElements();
     createMenus();
 
-    form_ = std::make_unique<WidgetForm>(*this);
+    form_ = std::make_unique<WidgetForm>(*this, [this] { createTestElements(); });
     drill_ = std::make_unique<drill::Drill>(*form_, random_);
 
     // The window is exactly the client area plus the menu bar, and cannot be resized.
@@ -162,6 +164,8 @@ void TavrinOpsLimits::createElements() {
     // The list boxes that are never shown: their rows and selection flags,
     // without a view to draw them.
     for (const drill::ListInfo& info : drill::kLists) {
+        if (info.list == drill::List::TestList)
+            continue; // made with the test's elements
         QStringList rows;
         rows.reserve(info.rows);
         for (int row = 0; row < info.rows; ++row)
@@ -235,6 +239,70 @@ void TavrinOpsLimits::createElements() {
     recolour();
 }
 
+// The test's elements, over the review's free bands: the four answers 2 x 2
+// where the big button and the review-again box stand (both hidden while
+// they show), the written answer's field and then the verdict in the band
+// above the answer, the score in the middle of the counter's line.
+void TavrinOpsLimits::createTestElements() {
+    QWidget* client = centralWidget();
+    const QString sansSerif = QStringLiteral("MS Sans Serif");
+    const QFont small = ElementFont(sansSerif, 8.25, QFont::Bold);
+    const QFont choiceFont = ElementFont(sansSerif, 10, QFont::Bold); // a step below the answer's
+    const std::array<drill::Element, 4> choices{
+        drill::Element::cmdChoice1, drill::Element::cmdChoice2, drill::Element::cmdChoice3,
+        drill::Element::cmdChoice4};
+    QWidget* before = chkAgain_;
+    for (int k = 0; k < 4; ++k) {
+        auto* choice = new ChoiceButton(k + 1, 4, client);
+        choice->setObjectName(ToQString(drill::ElementName(choices[static_cast<std::size_t>(k)])));
+        choice->setFont(choiceFont);
+        choice->setGeometry(k % 2 ? 242 : 2, k < 2 ? 100 : 145, 236, 43);
+        choice->setFocusPolicy(Qt::TabFocus);
+        choice->hide();
+        connect(choice, &QPushButton::clicked, this, [this, k] {
+            closeMenus();
+            showStep(drill_->Choose(k + 1));
+        });
+        setTabOrder(before, choice);
+        before = choice;
+    }
+
+    yourAnswer_ = MakeLabel(client, "lblYourAnswer", {4, 162, 108, 26}, small,
+                            Qt::AlignRight | Qt::AlignVCenter);
+    yourAnswer_->setText(ToQString(drill::kYourAnswer));
+    txtAnswer_ = new QLineEdit(client);
+    txtAnswer_->setObjectName(QStringLiteral("txtAnswer"));
+    txtAnswer_->setGeometry(116, 162, 360, 26);
+    txtAnswer_->setFont(ElementFont(sansSerif, 10, QFont::Normal));
+    txtAnswer_->setMaxLength(80);
+    txtAnswer_->setAccessibleName(ToQString(drill::kYourAnswer));
+    txtAnswer_->hide();
+    yourAnswer_->setBuddy(txtAnswer_);
+    setTabOrder(before, txtAnswer_);
+
+    lblVerdict_ = MakeLabel(client, "lblVerdict", {0, 160, 480, 30}, small, Qt::AlignCenter);
+    lblVerdict_->setWordWrap(true);
+    cmdCountRight_ = new QPushButton(client);
+    cmdCountRight_->setObjectName(QStringLiteral("cmdCountRight"));
+    cmdCountRight_->setText(ToQString(drill::Info(drill::Element::cmdCountRight).startText));
+    cmdCountRight_->setFont(small);
+    cmdCountRight_->setGeometry(362, 162, 114, 26);
+    cmdCountRight_->setFocusPolicy(Qt::TabFocus);
+    cmdCountRight_->setShortcut(QKeySequence(Qt::Key_O));
+    cmdCountRight_->hide();
+    setTabOrder(txtAnswer_, cmdCountRight_);
+    setTabOrder(cmdCountRight_, picture_);
+    connect(cmdCountRight_, &QPushButton::clicked, this,
+            [this] { runDrill(&drill::Drill::CountItRight); });
+
+    MakeLabel(client, "lblScore", {160, 240, 160, 17}, small, Qt::AlignCenter);
+
+    auto* list = new QItemSelectionModel(
+        new QStringListModel(QStringList(drill::Info(drill::List::TestList).rows, QString()), this),
+        this);
+    list->setObjectName(ToQString(drill::Info(drill::List::TestList).name));
+}
+
 QPushButton* TavrinOpsLimits::visibleReviewButton() const {
     for (QPushButton* button : {cmdSeq_, cmdRand_})
         if (button->isVisibleTo(this))
@@ -278,13 +346,13 @@ void TavrinOpsLimits::createMenus() {
 
     QMenu* file = menuBar()->addMenu(QStringLiteral("File"));
     file->setObjectName(QStringLiteral("File"));
-    add(file, "LookUp", QStringLiteral("Look Up\u2026"), ctrl(Qt::Key_L),
-        &TavrinOpsLimits::lookUpTriggered);
+    QAction* lookUp = add(file, "LookUp", QStringLiteral("Look Up\u2026"), ctrl(Qt::Key_L),
+                          &TavrinOpsLimits::lookUpTriggered);
     file->addSeparator()->setObjectName(QStringLiteral("break5"));
     add(file, "FileReset", QStringLiteral("Reset"), ctrl(Qt::Key_Z),
         drillStep(&drill::Drill::RESET));
-    add(file, "ClearMarks", QStringLiteral("Clear Marks"), {},
-        drillStep(&drill::Drill::ClearMarks));
+    QAction* clearMarks = add(file, "ClearMarks", QStringLiteral("Clear Marks"), {},
+                              drillStep(&drill::Drill::ClearMarks));
     file->addSeparator()->setObjectName(QStringLiteral("break2"));
     add(file, "Exit", QStringLiteral("Exit    "), ctrl(Qt::Key_Q), &QApplication::quit);
 
@@ -299,14 +367,22 @@ void TavrinOpsLimits::createMenus() {
         drillStep(&drill::Drill::Random));
     marked_ = add(order, "Marked", QStringLiteral("Marked"), ctrl(Qt::Key_M),
                   drillStep(&drill::Drill::Marked));
+    // The graded test, by plain letters as Review Again is.
+    QMenu* test = beginReview->addMenu(QStringLiteral("Test"));
+    test->setObjectName(QStringLiteral("Test"));
+    add(test, "ChooseTheAnswer", QStringLiteral("Choose The Answer"), {QKeySequence(Qt::Key_C)},
+        drillStep(&drill::Drill::ChooseTheAnswer));
+    add(test, "WriteTheAnswer", QStringLiteral("Write The Answer"), {QKeySequence(Qt::Key_W)},
+        drillStep(&drill::Drill::WriteTheAnswer));
     beginReview->addSeparator()->setObjectName(QStringLiteral("break4"));
-    add(beginReview, "Sections", QStringLiteral("Sections\u2026"), {},
-        &TavrinOpsLimits::sectionsTriggered);
+    QAction* sections = add(beginReview, "Sections", QStringLiteral("Sections\u2026"), {},
+                            &TavrinOpsLimits::sectionsTriggered);
     // A alone, as a learner would press it, and Ctrl+G, which no desktop
     // keeps for itself.
     reviewAgain_ = add(beginReview, "ReviewAgain", QStringLiteral("Review Again"),
                        {QKeySequence(Qt::Key_A), QKeySequence(Qt::CTRL | Qt::Key_G)},
                        drillStep(&drill::Drill::ReviewAgain));
+    studyCommands_ = {lookUp, clearMarks, sections};
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
     help->setObjectName(QStringLiteral("Help"));
@@ -350,6 +426,11 @@ void TavrinOpsLimits::runDrill(drill::Step (drill::Drill::*command)()) {
 // the idle window's picture, which says what to do.
 void TavrinOpsLimits::showStep(drill::Step step) {
     using drill::Step;
+    // A step that empties the question leaves no old name behind it either.
+    if (lblQuestion_->text().isEmpty())
+        lblQuestion_->setAccessibleName(QString());
+    if (txtAnswer_)
+        showTest();
     const QString counter = lblCounter_->text();
     lblCounter_->setAccessibleName(
         counter.isEmpty() ? QString() : counter + QLatin1Char(' ') + lblOf204_->text());
@@ -365,16 +446,34 @@ void TavrinOpsLimits::showStep(drill::Step step) {
             button->setFocus(Qt::OtherFocusReason);
         break;
     case Step::Question:
-    case Step::NewSection:
-        lblQuestion_->setAccessibleName(step == Step::NewSection
-                                            ? lblTitle_->text() + QStringLiteral(". ") +
-                                                  lblQuestion_->text()
-                                            : QString());
-        lblQuestion_->setFocus(Qt::OtherFocusReason);
+    case Step::NewSection: {
+        const QString spoken = step == Step::NewSection
+                                   ? lblTitle_->text() + QStringLiteral(". ") + lblQuestion_->text()
+                                   : QString();
+        lblQuestion_->setAccessibleName(spoken);
+        // The written test's field takes the focus, and says the question.
+        if (txtAnswer_ && txtAnswer_->isVisibleTo(this)) {
+            txtAnswer_->setAccessibleDescription(spoken.isEmpty() ? lblQuestion_->text() : spoken);
+            txtAnswer_->setFocus(Qt::OtherFocusReason);
+        } else {
+            lblQuestion_->setFocus(Qt::OtherFocusReason);
+        }
+        break;
+    }
+    case Step::Verdict:
+        lblVerdict_->setAccessibleName(ToQString(drill_->VerdictSpoken()));
+        lblVerdict_->setFocus(Qt::OtherFocusReason);
         break;
     case Step::Answer:
-    case Step::End:
         lblAnswer_->setFocus(Qt::OtherFocusReason);
+        break;
+    case Step::End:
+        if (lblVerdict_ && lblVerdict_->isVisibleTo(this)) {
+            lblVerdict_->setAccessibleName(ToQString(drill_->VerdictSpoken()));
+            lblVerdict_->setFocus(Qt::OtherFocusReason);
+        } else {
+            lblAnswer_->setFocus(Qt::OtherFocusReason);
+        }
         break;
     case Step::Mark:
         chkAgain_->setFocus(Qt::OtherFocusReason);
@@ -384,10 +483,25 @@ void TavrinOpsLimits::showStep(drill::Step step) {
     }
 }
 
-// A command that cannot act now is greyed, in the menu and for its keys.
+// A command that cannot act now is greyed, in the menu and for its keys. A
+// running test is closed-book, and its verdicts set the marks.
 void TavrinOpsLimits::updateCommands() {
     marked_->setEnabled(drill_ && drill_->MarkedToDrill() > 0);
     reviewAgain_->setEnabled(chkAgain_->isVisibleTo(this));
+    const bool testRunning = drill_ && drill_->TestRunning();
+    for (QAction* action : studyCommands_)
+        action->setEnabled(!testRunning);
+}
+
+// The verdict in its colour, beside COUNT IT RIGHT when that is offered;
+// the field's label with the field.
+void TavrinOpsLimits::showTest() {
+    yourAnswer_->setVisible(txtAnswer_->isVisibleTo(this));
+    const bool appeal = cmdCountRight_->isVisibleTo(this);
+    lblVerdict_->setGeometry(0, 160, appeal ? 358 : kClientSize.width(), 30);
+    const bool right = lblVerdict_->text().startsWith(ToQString(drill::kRight));
+    lblVerdict_->setProperty(kDesignedColour, right ? QColor(0, 128, 0) : QColor(192, 0, 0));
+    recolour();
 }
 
 // Made when first asked for, so that start-up does not build the table.

@@ -24,6 +24,7 @@
 class QAction;
 class QCheckBox;
 class QLabel;
+class QLineEdit;
 class QPushButton;
 class LookUp;
 class WidgetForm;
@@ -37,10 +38,12 @@ public:
 
 private:
     void createElements();
+    void createTestElements();
     void createMenus();
     void runDrill(drill::Step (drill::Drill::*command)());
     void closeMenus();
     void showStep(drill::Step step);
+    void showTest();
     void updateCommands();
     QPushButton* visibleReviewButton() const;
     void sectionsTriggered();
@@ -62,6 +65,12 @@ private:
     QLabel* lblOf204_ = nullptr;
     QAction* marked_ = nullptr;
     QAction* reviewAgain_ = nullptr;
+    QList<QAction*> studyCommands_; // what waits while a test runs
+    // The test's elements, made when a test first needs them.
+    QLineEdit* txtAnswer_ = nullptr;
+    QLabel* yourAnswer_ = nullptr;
+    QLabel* lblVerdict_ = nullptr;
+    QPushButton* cmdCountRight_ = nullptr;
     LookUp* lookUp_ = nullptr;
 
     drill::ClockRandom random_;

@@ -7,6 +7,7 @@
 #include "Form.h"
 
 #include <array>
+#include <functional>
 
 class QItemSelectionModel;
 class QObject;
@@ -20,7 +21,11 @@ class QWidget;
 class WidgetForm final : public drill::Form {
 public:
     // Finds every element among the window's children by its objectName.
-    explicit WidgetForm(QWidget& window);
+    // Elements that the window makes only when first used (the test's) are
+    // made by makeMissing the first time the drill gives one a text, a
+    // check, a selected row or the visible flag; until then they read as
+    // they start and hiding or emptying them changes nothing.
+    explicit WidgetForm(QWidget& window, std::function<void()> makeMissing = {});
 
     std::string text(drill::Element element) const override;
     void setText(drill::Element element, std::string_view text) override;
@@ -34,8 +39,11 @@ public:
 private:
     QObject* element(drill::Element element) const;
     QItemSelectionModel* list(drill::List list) const;
+    void findElements();
+    void makeMissing();
 
     QWidget& window_;
+    std::function<void()> makeMissing_;
     std::array<QObject*, drill::kElements.size()> elements_{};
     std::array<QItemSelectionModel*, drill::kLists.size()> lists_{};
 };
