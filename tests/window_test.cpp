@@ -278,24 +278,37 @@ private slots:
         QVERIFY(lookUp && QTest::qWaitForWindowActive(lookUp));
         auto* search = lookUp->findChild<QLineEdit*>("txtSearch");
         QCOMPARE(lookUp->focusWidget(), search);
-        // Each row "title|question|answer", under titles that span the table.
+        // Each limit "title|question|answer" under its title, which spans the table.
         const auto* view = lookUp->findChild<QTreeView*>("tblLimits");
         const auto table = [view] {
             QStringList rows;
             const QAbstractItemModel* model = view->model();
-            for (int section = 0; section < model->rowCount(); ++section) {
-                const QModelIndex title = model->index(section, 0);
-                for (int row = 0; row < model->rowCount(title); ++row)
-                    rows << title.data().toString() + "|" +
-                                model->index(row, 0, title).data().toString() + "|" +
-                                model->index(row, 1, title).data().toString() +
-                                (view->isFirstColumnSpanned(section, QModelIndex()) ? "" : "!");
+            QString title;
+            for (int row = 0; row < model->rowCount(); ++row) {
+                if (view->isFirstColumnSpanned(row, QModelIndex()))
+                    title = model->index(row, 0).data().toString();
+                else
+                    rows << title + "|" + model->index(row, 0).data().toString() + "|" +
+                                model->index(row, 1).data().toString();
             }
             return rows;
         };
+        // What a screen reader hears of a row: no tree's states, and the
+        // section's title with its first limit shown.
+        const auto heard = [view](int row) {
+            QAccessibleInterface* cell =
+                QAccessible::queryAccessibleInterface(const_cast<QTreeView*>(view))
+                    ->tableInterface()
+                    ->cellAt(row, 0);
+            const QAccessible::State state = cell->state();
+            return cell->text(QAccessible::Name) +
+                   (state.expandable || state.expanded || state.collapsed ? " (a tree's state)"
+                                                                          : "");
+        };
         auto* shown = lookUp->findChild<QLabel*>("lblShown");
         const QStringList all = table();
-        QCOMPARE(all.size() + view->model()->rowCount(), 204 + 33);
+        QCOMPARE(all.size() + 33, view->model()->rowCount());
+        QCOMPARE(heard(1) + "/" + heard(2), "STARTING TIT. Max for Enrichment/Max Normal Start");
         QCOMPARE(all.first() + all.last() + shown->text(),
                  "STARTING TIT|Max for Enrichment|100C"
                  "MISCELLANEOUS|CG Limits|Must be within MAC Max 15 - 30%204 OF 204 LIMITS");
@@ -305,6 +318,10 @@ private slots:
         QAccessibleInterface* line = QAccessible::queryAccessibleInterface(shown);
         QCOMPARE(line->role(), QAccessible::Notification);
         QCOMPARE(line->text(QAccessible::Name), "10 OF 204 LIMITS");
+        search->setText("normal range");
+        QCOMPARE(heard(1) + "/" + heard(3), "ENGINE OIL PRESSURE. Normal Range/"
+                                            "GEARBOX OIL PRESSURE. Normal Range");
+        search->setText("Tit start");
         QTest::keyClicks(search, " <b>");
         QCOMPARE(table().join("") + shown->text(), "NO LIMIT MATCHES \"Tit start <b>\".");
         QTest::keyClick(search, Qt::Key_Escape);

@@ -25,34 +25,42 @@
 
 namespace {
 
-constexpr int kItemRole = Qt::UserRole;
+constexpr int kItemRole = Qt::UserRole;    // the limit's item number; 0 on a title's row
+constexpr int kSectionRole = Qt::UserRole + 1; // the section's number, on every row
 
-// The bank as a tree: a row per section with its title, under it a row per
+// The bank as a flat list, without a tree's expanded and collapsed states
+// for a screen reader to announce: a row per section title, then a row per
 // item with its question and answer.
 QStandardItemModel* BankModel(QObject* parent) {
     auto* model = new QStandardItemModel(0, 2, parent);
     model->setHorizontalHeaderLabels(
         {ToQString(bank::kQuestionHeader), ToQString(bank::kAnswerHeader)});
+    int number = 0;
     for (const bank::SectionRange& section : bank::kSections) {
         auto* title = new QStandardItem(ToQString(section.title));
         QFont bold = title->font();
         bold.setBold(true);
         title->setFont(bold);
+        title->setData(0, kItemRole);
+        title->setData(++number, kSectionRole);
+        model->appendRow({title, new QStandardItem});
         for (int item = section.first; item <= section.last; ++item) {
             const bank::BankItem& limit = bank::kItems[static_cast<std::size_t>(item - 1)];
             auto* question = new QStandardItem(ToQString(limit.question));
             question->setData(item, kItemRole);
-            title->appendRow({question, new QStandardItem(ToQString(limit.answer))});
+            question->setData(number, kSectionRole);
+            model->appendRow({question, new QStandardItem(ToQString(limit.answer))});
         }
-        model->appendRow({title, new QStandardItem});
     }
     return model;
 }
 
 } // namespace
 
-// The search rule is the bank's own; a section shows while one of its items
-// does.
+// The search rule is the bank's own; a section's title shows while one of
+// its items does. The first limit shown under a title is read with it, so a
+// screen reader entering a section, or landing on a search's first match,
+// hears where it is.
 class LimitFilter : public QSortFilterProxyModel {
 public:
     using QSortFilterProxyModel::QSortFilterProxyModel;
@@ -62,10 +70,27 @@ public:
         invalidateRowsFilter();
     }
 
+    bool isTitle(int row) const { return index(row, 0).data(kItemRole).toInt() == 0; }
+
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (role == Qt::AccessibleTextRole && index.column() == 0 && !isTitle(index.row()) &&
+            index.row() > 0 && isTitle(index.row() - 1))
+            return this->index(index.row() - 1, 0).data().toString() + QStringLiteral(". ") +
+                   index.data().toString();
+        return QSortFilterProxyModel::data(index, role);
+    }
+
 protected:
     bool filterAcceptsRow(int row, const QModelIndex& parent) const override {
-        return parent.isValid() &&
-               bank::Matches(sourceModel()->index(row, 0, parent).data(kItemRole).toInt(), query_);
+        const QModelIndex index = sourceModel()->index(row, 0, parent);
+        if (const int item = index.data(kItemRole).toInt())
+            return bank::Matches(item, query_);
+        const bank::SectionRange& section =
+            bank::kSections[static_cast<std::size_t>(index.data(kSectionRole).toInt() - 1)];
+        for (int item = section.first; item <= section.last; ++item)
+            if (bank::Matches(item, query_))
+                return true;
+        return false;
     }
 
 private:
@@ -87,7 +112,6 @@ LookUp::LookUp(QWidget* mainWindow)
     accessibility::MakeNotification(*shown_);
 
     filter_ = new LimitFilter(this);
-    filter_->setRecursiveFilteringEnabled(true);
     filter_->setSourceModel(BankModel(this));
     view_ = new QTreeView;
     view_->setObjectName(QStringLiteral("tblLimits"));
@@ -130,11 +154,11 @@ void LookUp::open() {
 
 void LookUp::search(const QString& query) {
     filter_->setQuery(query);
-    view_->expandAll();
     int shown = 0;
     for (int row = 0; row < filter_->rowCount(); ++row) {
-        view_->setFirstColumnSpanned(row, QModelIndex(), true);
-        shown += filter_->rowCount(filter_->index(row, 0));
+        const bool title = filter_->isTitle(row);
+        view_->setFirstColumnSpanned(row, QModelIndex(), title);
+        shown += title ? 0 : 1;
     }
     const QString line = ToQString(bank::CountLine(shown, query.toStdString()));
     if (line == shown_->text())
