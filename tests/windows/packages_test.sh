@@ -9,7 +9,8 @@
 #   nothing else on the PATH;
 # - the installer installs silently into the 64-bit Program Files with its
 #   Start-menu shortcut and uninstall entry, installs again over itself
-#   (removing the old copy first), and its uninstaller leaves nothing behind.
+#   (removing the old copy first), its shortcut starts the installed program,
+#   and its uninstaller leaves nothing behind.
 set -euo pipefail
 build=$1 version=$2
 work=$(mktemp -d)
@@ -63,6 +64,13 @@ for round in first again; do
     grep -q "DisplayVersion *REG_SZ *$version\$" <<<"$entry" || fail "installed $round: no version $version in: $entry"
     grep -q 'DisplayIcon *REG_SZ *.*TAVRIN OPS LIMITS.exe$' <<<"$entry" || fail "installed $round: no icon"
 done
+
+# The Start-menu entry, opened as a new user would: the installed program's window.
+xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
+    wine start /unix "$0" >/dev/null 2>&1 &
+    window=$(timeout 60 xdotool search --sync --onlyvisible --name "^TAVRIN OPS LIMITS\$" | head -n 1)
+    wineserver -k
+    [ -n "$window" ]' "$shortcut" || fail "the Start-menu shortcut shows no window"
 
 wine "$programs/Uninstall.exe" /S
 wineserver -w
