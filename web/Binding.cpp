@@ -56,14 +56,36 @@ EMSCRIPTEN_KEEPALIVE const char* tol_command(const char* name) {
         {"Marked", &drill::Drill::Marked},           {"RESET", &drill::Drill::RESET},
         {"cmdSeqClick", &drill::Drill::cmdSeqClick}, {"cmdRandClick", &drill::Drill::cmdRandClick},
         {"ReviewAgain", &drill::Drill::ReviewAgain}, {"ClearMarks", &drill::Drill::ClearMarks},
+        {"ChooseTheAnswer", &drill::Drill::ChooseTheAnswer},
+        {"WriteTheAnswer", &drill::Drill::WriteTheAnswer},
+        {"Check", &drill::Drill::Check},
+        {"CountItRight", &drill::Drill::CountItRight},
+        {"TestTheMisses", &drill::Drill::TestTheMisses},
     };
-    static constexpr std::string_view kSteps[] = {"none",        "idle",   "ready", "question",
-                                                  "new-section", "answer", "end",   "mark"};
+    static constexpr std::string_view kSteps[] = {"none",   "idle", "ready", "question", "new-section",
+                                                  "answer", "end",  "mark",  "verdict"};
     drill::Drill& drill = TheSession().drill;
     for (const auto& [command, run] : kCommands)
         if (command == name)
             return Hand(kSteps[static_cast<int>((drill.*run)())]);
+    // "Choose1" to "Choose4": the test's four answers.
+    const std::string_view command(name);
+    if (command.size() == 7 && command.substr(0, 6) == "Choose")
+        return Hand(kSteps[static_cast<int>(drill.Choose(command[6] - '0'))]);
     return Hand("");
+}
+
+// What the learner typed into the written test's field, before Check.
+EMSCRIPTEN_KEEPALIVE void tol_set_answer(const char* text) {
+    TheSession().form.setText(drill::Element::txtAnswer, text);
+}
+
+EMSCRIPTEN_KEEPALIVE bool tol_test_running() {
+    return TheSession().drill.TestRunning();
+}
+
+EMSCRIPTEN_KEEPALIVE const char* tol_verdict_spoken() {
+    return Hand(TheSession().drill.VerdictSpoken());
 }
 
 EMSCRIPTEN_KEEPALIVE int tol_element_count() {
@@ -120,6 +142,8 @@ EMSCRIPTEN_KEEPALIVE const char* tol_text(const char* which) {
         {"marked", drill::kMarkedSpoken},           {"not-marked", drill::kNotMarkedSpoken},
         {"lookup-title", bank::kLookUpTitle},       {"search-label", bank::kSearchLabel},
         {"question-header", bank::kQuestionHeader}, {"answer-header", bank::kAnswerHeader},
+        {"your-answer", drill::kYourAnswer},        {"choices-label", drill::kChoicesLabel},
+        {"right", drill::kRight},
     };
     for (const auto& [name, text] : kTexts)
         if (name == which)
@@ -152,6 +176,11 @@ EMSCRIPTEN_KEEPALIVE const char* tol_message_title(int index) {
 
 EMSCRIPTEN_KEEPALIVE const char* tol_message_text(int index) {
     return Hand(TheSession().form.messages().at(index).text);
+}
+
+// The caption of the box's second button; "" for a box with OK alone.
+EMSCRIPTEN_KEEPALIVE const char* tol_message_other(int index) {
+    return Hand(TheSession().form.messages().at(index).otherButton);
 }
 
 EMSCRIPTEN_KEEPALIVE const char* tol_about_text() {

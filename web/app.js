@@ -48,6 +48,9 @@ function bind(module) {
     visible: (element) => Boolean(module._tol_element_visible(element)),
     checked: (element) => Boolean(module._tol_element_checked(element)),
     markedToDrill: () => module._tol_marked_to_drill(),
+    testRunning: () => Boolean(module._tol_test_running()),
+    verdictSpoken: () => text('tol_verdict_spoken'),
+    setAnswer: (typed) => call('tol_set_answer', typed),
     sections: () => Array.from({ length: module._tol_section_count() }, (_, i) => ({
       label: text('tol_section_label', i + 1), chosen: Boolean(module._tol_section_chosen(i + 1)) })),
     chooseSections: (flags) => Boolean(call('tol_choose_sections', flags)),
@@ -55,7 +58,8 @@ function bind(module) {
     lookUp: (query) => module.UTF8ToString(call('tol_lookup', query)),
     countLine: (shown, query) => module.UTF8ToString(call('tol_count_line', shown, query)),
     messageCount: () => module._tol_message_count(),
-    message: (i) => ({ title: text('tol_message_title', i), text: text('tol_message_text', i) }),
+    message: (i) => ({ title: text('tol_message_title', i), text: text('tol_message_text', i),
+      other: text('tol_message_other', i) }),
     about: () => text('tol_about_text'),
     donationUrl: () => text('tol_donation_url'),
     bank: (what, item) => module.UTF8ToString(call('tol_bank', what, item)),
@@ -73,10 +77,16 @@ function openModal(dialog) {
   dialog.showModal();
 }
 
-function showDialog(title, text, name) {
+// A box with OK and, where `other` is given, a second button whose command
+// runs once the box has closed by it.
+function showDialog(title, text, name, other = '', onOther = () => {}) {
   const dialog = $('message');
   $('messageTitle').textContent = title;
   $('messageText').textContent = text;
+  $('messageOther').textContent = other;
+  $('messageOther').hidden = !other;
+  dialog.returnValue = '';
+  dialog.addEventListener('close', () => { if (dialog.returnValue === 'other') onOther(); }, { once: true });
   // A box without a title (About) is named after the command that opened it.
   if (title) {
     dialog.setAttribute('aria-labelledby', 'messageTitle');
@@ -231,12 +241,26 @@ function start(drill) {
   // the step the drill took, and any message the drill showed.
   const draw = (step) => {
     for (const [i, element] of shown) {
-      if (element.tagName !== 'IMG') element.textContent = drill.text(i);
+      const text = drill.text(i);
+      if (element.tagName === 'INPUT') {
+        if (element.value !== text) element.value = text;
+      } else if (element.tagName !== 'IMG') {
+        (element.querySelector('[data-text]') ?? element).textContent = text;
+      }
       element.hidden = !drill.visible(i);
     }
+    $('choices').hidden = $('cmdChoice1').hidden;
+    $('writeBox').hidden = $('txtAnswer').hidden;
+    $('lblVerdict').classList.toggle('wrong', !textOf('lblVerdict').startsWith(rightWord));
     $('chkAgain').setAttribute('aria-pressed', String(drill.checked(index('chkAgain'))));
     $('Marked').setAttribute('aria-disabled', String(drill.markedToDrill() === 0));
     $('ReviewAgain').setAttribute('aria-disabled', String($('chkAgain').hidden));
+    // A running test is closed-book, and its verdicts set the marks.
+    const testRunning = drill.testRunning();
+    for (const name of ['LookUp', 'Sections', 'ClearMarks'])
+      $(name).setAttribute('aria-disabled', String(testRunning));
+    // A choice or the field that had the focus is gone: the button steps on.
+    if (document.activeElement?.closest?.('[hidden]')) reviewButton()?.focus();
     switch (step) {
       case 'idle':
         $('Picture1').focus();
@@ -246,29 +270,40 @@ function start(drill) {
         break;
       case 'new-section':
         announce(`${textOf('lblTitle')}. ${textOf('lblQuestion')}`);
+        if (!$('txtAnswer').hidden) $('txtAnswer').focus();
         break;
       case 'question':
         announce(textOf('lblQuestion'));
+        if (!$('txtAnswer').hidden) $('txtAnswer').focus();
+        break;
+      case 'verdict':
+        announce(drill.verdictSpoken());
         break;
       case 'answer':
       case 'end':
-        announce(textOf('lblAnswer'));
+        announce(textOf('lblVerdict') ? drill.verdictSpoken() : textOf('lblAnswer'));
         break;
       case 'mark':
         announce(drill.phrase(drill.checked(index('chkAgain')) ? 'marked' : 'not-marked'));
         break;
     }
     while (messagesShown < drill.messageCount()) {
-      const { title: boxTitle, text } = drill.message(messagesShown++);
-      showDialog(boxTitle, text, boxTitle);
+      const { title: boxTitle, text, other } = drill.message(messagesShown++);
+      showDialog(boxTitle, text, boxTitle, other, () => command('TestTheMisses'));
     }
   };
 
+  const rightWord = drill.phrase('right');
+  $('yourAnswer').textContent = drill.phrase('your-answer');
+  $('choices').setAttribute('aria-label', drill.phrase('choices-label'));
   let closeMenus = () => {};
   const openSections = setUpSections(drill, () => draw('none'));
   const openLookUp = setUpLookUp(drill);
   const command = (name, source) => {
     closeMenus(); // a command by key or by tap leaves no menu open over the card
+    const item = $(name === 'RESET' ? 'FileReset' : name);
+    if (item?.getAttribute('role') === 'menuitem' && item.getAttribute('aria-disabled') === 'true') return;
+    if (name === 'Check' || name === 'cmdRandClick') drill.setAnswer($('txtAnswer').value);
     switch (name) {
       case 'Exit': // a page cannot close itself: back to the picture
         draw(drill.run('RESET'));
@@ -291,17 +326,39 @@ function start(drill) {
   };
 
   closeMenus = setUpMenus($('menubar'), command);
-  for (const button of ['cmdSeq', 'cmdRand', 'chkAgain'].map($))
+  for (const button of ['cmdSeq', 'cmdRand', 'chkAgain', 'cmdCountRight', 'cmdChoice1', 'cmdChoice2',
+    'cmdChoice3', 'cmdChoice4'].map($))
     button.addEventListener('click', () => command(button.dataset.command));
 
   // Space and Enter step the review wherever the focus is (the review-again
   // button included: they never undo a mark), as in the window; a held key
   // steps once. Ctrl+S, Ctrl+R, Ctrl+M and Ctrl+Z (where the browser lets the
   // page have them) and plain S, R, M, Z and A run the menu commands.
-  const letters = { s: 'Sequential', r: 'Random', m: 'Marked', z: 'RESET', a: 'ReviewAgain' };
+  // The test: C and W start one, 1 to 4 choose, O counts a written answer right.
+  const letters = { s: 'Sequential', r: 'Random', m: 'Marked', z: 'RESET', a: 'ReviewAgain',
+    c: 'ChooseTheAnswer', w: 'WriteTheAnswer' };
+  const plainKeys = { 1: 'cmdChoice1', 2: 'cmdChoice2', 3: 'cmdChoice3', 4: 'cmdChoice4', o: 'cmdCountRight' };
   let stepKeyDown = false;
   document.addEventListener('keydown', (event) => {
     if (document.querySelector('dialog[open]') || event.altKey || event.metaKey) return;
+    // The written answer's field takes every key as a text field does;
+    // Enter checks, and never also steps.
+    if (event.target === $('txtAnswer')) {
+      if (event.key === 'Enter') {
+        event.preventDefault();
+        stepKeyDown = true;
+        if (!event.repeat) command('Check');
+      }
+      return;
+    }
+    const plain = plainKeys[event.key.toLowerCase()];
+    if (plain && !event.ctrlKey && !event.shiftKey && !event.target.closest?.('[role="menubar"]')) {
+      if (!$(plain).hidden && !event.repeat) {
+        event.preventDefault();
+        $(plain).click();
+      }
+      return;
+    }
     const inMenus = Boolean(event.target.closest?.('[role="menubar"]'));
     const key = event.key.toLowerCase();
     if (key === '/' && !event.ctrlKey) { // browsers keep Ctrl+L and Ctrl+F for themselves
@@ -309,7 +366,7 @@ function start(drill) {
       command('LookUp');
       return;
     }
-    if (letters[key] && !event.shiftKey && (event.ctrlKey ? key !== 'a' : !inMenus)) {
+    if (letters[key] && !event.shiftKey && (event.ctrlKey ? 'srmz'.includes(key) : !inMenus)) {
       event.preventDefault();
       if (!event.repeat && $(letters[key] === 'RESET' ? 'FileReset' : letters[key]).getAttribute('aria-disabled') !== 'true')
         command(letters[key]);

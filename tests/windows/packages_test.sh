@@ -66,6 +66,9 @@ for round in first again; do
 done
 
 # The Start-menu entry, opened as a new user would: the installed program's window.
+# The prefix's processes that "wine reg" left, without a display, end first.
+wineserver -k 2>/dev/null || true
+wineserver -w
 xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
     wine start /unix "$0" >/dev/null 2>&1 &
     window=$(timeout 60 xdotool search --sync --onlyvisible --name "^TAVRIN OPS LIMITS\$" | head -n 1)
