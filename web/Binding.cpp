@@ -52,18 +52,22 @@ extern "C" {
 EMSCRIPTEN_KEEPALIVE const char* tol_command(const char* name) {
     using Command = drill::Step (drill::Drill::*)();
     static constexpr std::pair<std::string_view, Command> kCommands[] = {
-        {"Sequential", &drill::Drill::Sequential},   {"Random", &drill::Drill::Random},
-        {"Marked", &drill::Drill::Marked},           {"RESET", &drill::Drill::RESET},
-        {"cmdSeqClick", &drill::Drill::cmdSeqClick}, {"cmdRandClick", &drill::Drill::cmdRandClick},
-        {"ReviewAgain", &drill::Drill::ReviewAgain}, {"ClearMarks", &drill::Drill::ClearMarks},
+        {"Sequential", &drill::Drill::Sequential},
+        {"Random", &drill::Drill::Random},
+        {"Marked", &drill::Drill::Marked},
+        {"RESET", &drill::Drill::RESET},
+        {"cmdSeqClick", &drill::Drill::cmdSeqClick},
+        {"cmdRandClick", &drill::Drill::cmdRandClick},
+        {"ReviewAgain", &drill::Drill::ReviewAgain},
+        {"ClearMarks", &drill::Drill::ClearMarks},
         {"ChooseTheAnswer", &drill::Drill::ChooseTheAnswer},
         {"WriteTheAnswer", &drill::Drill::WriteTheAnswer},
         {"Check", &drill::Drill::Check},
         {"CountItRight", &drill::Drill::CountItRight},
         {"TestTheMisses", &drill::Drill::TestTheMisses},
     };
-    static constexpr std::string_view kSteps[] = {"none",   "idle", "ready", "question", "new-section",
-                                                  "answer", "end",  "mark",  "verdict"};
+    static constexpr std::string_view kSteps[] = {
+        "none", "idle", "ready", "question", "new-section", "answer", "end", "mark", "verdict"};
     drill::Drill& drill = TheSession().drill;
     for (const auto& [command, run] : kCommands)
         if (command == name)
@@ -138,11 +142,16 @@ EMSCRIPTEN_KEEPALIVE bool tol_choose_sections(const char* flags) {
 // The texts the page shows or says around the review.
 EMSCRIPTEN_KEEPALIVE const char* tol_text(const char* which) {
     static constexpr std::pair<std::string_view, std::string_view> kTexts[] = {
-        {"sections-title", drill::kSectionsTitle},  {"no-section", drill::kNoSectionChosen},
-        {"marked", drill::kMarkedSpoken},           {"not-marked", drill::kNotMarkedSpoken},
-        {"lookup-title", bank::kLookUpTitle},       {"search-label", bank::kSearchLabel},
-        {"question-header", bank::kQuestionHeader}, {"answer-header", bank::kAnswerHeader},
-        {"your-answer", drill::kYourAnswer},        {"choices-label", drill::kChoicesLabel},
+        {"sections-title", drill::kSectionsTitle},
+        {"no-section", drill::kNoSectionChosen},
+        {"marked", drill::kMarkedSpoken},
+        {"not-marked", drill::kNotMarkedSpoken},
+        {"lookup-title", bank::kLookUpTitle},
+        {"search-label", bank::kSearchLabel},
+        {"question-header", bank::kQuestionHeader},
+        {"answer-header", bank::kAnswerHeader},
+        {"your-answer", drill::kYourAnswer},
+        {"choices-label", drill::kChoicesLabel},
         {"right", drill::kRight},
     };
     for (const auto& [name, text] : kTexts)
