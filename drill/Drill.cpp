@@ -87,7 +87,7 @@ Step Drill::PrepareReview(Order order, Element shownButton, Element hiddenButton
     WriteNumber(Element::txtOrder, order);
     form_.setVisible(Element::chkAgain, false);
     HideTest();
-    if (order == ChooseTest || order == WriteTest) {
+    if (IsTestOrder(order)) {
         form_.setText(Element::lblScore, "0 " + std::string(kRight));
         form_.setVisible(Element::lblScore, true);
     }

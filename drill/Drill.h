@@ -73,6 +73,10 @@ enum Order : std::int16_t {
     WriteTest = 5,
 };
 
+constexpr bool IsTestOrder(Order order) {
+    return order == ChooseTest || order == WriteTest;
+}
+
 // What a command did, so that the window and the page know where the focus
 // goes and what a screen reader is told, without reading it from texts.
 enum class Step {

@@ -22,7 +22,7 @@ Step Drill::Marked() {
 }
 
 bool Drill::InReview(int item, Order order) const {
-    if (order == ChooseTest || order == WriteTest)
+    if (IsTestOrder(order))
         return form_.rowSelected(List::TestList, item);
     return form_.rowSelected(List::SectionList, bank::SectionOf(item)) &&
            (order != MarkedOrder || form_.rowSelected(List::MarkList, item));
@@ -35,8 +35,7 @@ Step Drill::ReviewAgain() {
     const auto item = ShownItem();
     // In a test the verdicts set the marks.
     const Order order = ReadOrder();
-    if ((phase != AnswerShown && phase != Finished) || !item || order == ChooseTest ||
-        order == WriteTest)
+    if ((phase != AnswerShown && phase != Finished) || !item || IsTestOrder(order))
         return Step::None;
     const bool marked = !form_.rowSelected(List::MarkList, *item);
     form_.setRowSelected(List::MarkList, *item, marked);
@@ -90,8 +89,7 @@ void Drill::ShowMarks() {
                   marked > 0 ? WholeNumberText(marked) + std::string(kToReviewAgain) : "");
     const Order order = ReadOrder();
     // A test's counter line holds its score instead.
-    form_.setVisible(Element::lblMarked,
-                     marked > 0 && order != NoOrder && order != ChooseTest && order != WriteTest);
+    form_.setVisible(Element::lblMarked, marked > 0 && order != NoOrder && !IsTestOrder(order));
 }
 
 // The congratulation, then how many of the review's items are marked; a

@@ -23,10 +23,6 @@ namespace {
 constexpr std::array<Element, bank::kChoiceCount> kChoices{
     Element::cmdChoice1, Element::cmdChoice2, Element::cmdChoice3, Element::cmdChoice4};
 
-bool IsTest(Order order) {
-    return order == ChooseTest || order == WriteTest;
-}
-
 std::string ScoreText(double right) {
     return WholeNumberText(right) + ' ' + std::string(kRight);
 }
@@ -56,7 +52,7 @@ Step Drill::StartTest(Order order) {
 // the last test that its verdicts left marked.
 Step Drill::TestTheMisses() {
     const Order order = ReadOrder();
-    if (!IsTest(order) || ReadPhase() != Finished)
+    if (!IsTestOrder(order) || ReadPhase() != Finished)
         return Step::None;
     std::vector<int> misses;
     for (int item = 1; item <= bank::kItemCount; ++item)
@@ -71,7 +67,7 @@ Step Drill::TestTheMisses() {
 }
 
 bool Drill::TestRunning() const {
-    return IsTest(ReadOrder()) && ReadPhase() != Finished;
+    return IsTestOrder(ReadOrder()) && ReadPhase() != Finished;
 }
 
 // A question of the test waits for its answer: the choices in place of the

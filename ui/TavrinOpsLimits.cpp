@@ -461,13 +461,8 @@ void TavrinOpsLimits::showStep(drill::Step step) {
         break;
     }
     case Step::Verdict:
-        lblVerdict_->setAccessibleName(ToQString(drill_->VerdictSpoken()));
-        lblVerdict_->setFocus(Qt::OtherFocusReason);
-        break;
     case Step::Answer:
-        lblAnswer_->setFocus(Qt::OtherFocusReason);
-        break;
-    case Step::End:
+    case Step::End: // a test's last verdict, or a review's last answer
         if (lblVerdict_ && lblVerdict_->isVisibleTo(this)) {
             lblVerdict_->setAccessibleName(ToQString(drill_->VerdictSpoken()));
             lblVerdict_->setFocus(Qt::OtherFocusReason);
