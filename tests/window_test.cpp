@@ -385,7 +385,7 @@ private slots:
             if (n % 2) {
                 key(Qt::Key(Qt::Key_1 + (at + 1) % 4)); // the button's shortcut clicks it animated
                 QTRY_VERIFY(spoken(window->focusWidget())
-                            .startsWith("WRONG. THE ANSWER IS " + answer() + ". YOU CHOSE "));
+                                .startsWith("WRONG. THE ANSWER IS " + answer() + ". YOU CHOSE "));
             } else {
                 QTest::mouseClick(find(choices[at]), Qt::LeftButton, {}, QPoint(20, 10));
                 QCOMPARE(spoken(window->focusWidget()), "RIGHT. THE ANSWER IS " + answer());
