@@ -404,7 +404,6 @@ TEST(Test, ChosenTestVerdictsAndEndings) {
     s.drill.ChooseSections(drill::Sections().set(0).set(1)); // STARTING TIT, ENGINE TIT
     EXPECT_EQ(s.drill.ChooseTheAnswer(), Step::Ready);
     std::set<int> asked;
-    int right = 0;
     for (int n = 1; n <= 20; ++n) {
         const Step question = s.drill.cmdRandClick();
         EXPECT_TRUE(n == 1 ? question == Step::NewSection
@@ -426,8 +425,6 @@ TEST(Test, ChosenTestVerdictsAndEndings) {
         const int choice = item == 3 ? 1 : item == 12 ? 1 + (at + 1) % 4 : 1 + int(at);
         EXPECT_EQ(s.drill.Choose(choice), n < 20 ? Step::Verdict : Step::End);
         EXPECT_EQ(s.drill.CountItRight(), Step::None); // chosen answers have no appeal
-        right += item == 3 || item == 12 ? 0 : 1;
-        EXPECT_EQ(s.text(Element::lblScore), std::to_string(right) + " RIGHT");
         if (item == 3) {
             EXPECT_EQ(s.drill.VerdictSpoken(), "WRONG. THE ANSWER IS 830C. YOU CHOSE 850C. "
                                                "850C IS ENGINE TIT, Max Downshift TIT");
