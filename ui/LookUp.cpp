@@ -25,7 +25,7 @@
 
 namespace {
 
-constexpr int kItemRole = Qt::UserRole;    // the limit's item number; 0 on a title's row
+constexpr int kItemRole = Qt::UserRole;        // the limit's item number; 0 on a title's row
 constexpr int kSectionRole = Qt::UserRole + 1; // the section's number, on every row
 
 // The bank as a flat list, without a tree's expanded and collapsed states
