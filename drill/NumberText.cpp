@@ -6,12 +6,9 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <limits>
-#include <utility>
+#include <vector>
 
 namespace drill {
 namespace {
@@ -20,115 +17,121 @@ constexpr bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-// The decimal number at the start of text: digits, a point and digits, and an
-// exponent where digits follow its sign. Its length, or 0 if there is none.
-std::size_t DecimalPrefix(std::string_view text) {
-    std::size_t end = 0, digits = 0;
-    while (end < text.size() && IsDigit(text[end]))
-        ++end, ++digits;
-    if (end < text.size() && text[end] == '.')
-        for (++end; end < text.size() && IsDigit(text[end]); ++end)
-            ++digits;
-    if (digits == 0)
-        return 0;
-    if (end < text.size() && (text[end] == 'e' || text[end] == 'E')) {
-        std::size_t exponent = end + 1;
-        if (exponent < text.size() && (text[exponent] == '+' || text[exponent] == '-'))
-            ++exponent;
-        if (exponent < text.size() && IsDigit(text[exponent])) {
-            end = exponent;
-            while (end < text.size() && IsDigit(text[end]))
-                ++end;
-        }
-    }
-    return end;
-}
+// 10^0 to 10^22: each is exact in a double.
+constexpr std::array<double, 23> kPowersOfTen = {
+    1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+    1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
-// The number at the start of text, empty where there is none, or where it is
-// too large for a double or too small to be told from 0: std::from_chars
-// reports those out of range.
-std::optional<double> ParsePortable(std::string_view number) {
-    const std::string text(number.substr(0, DecimalPrefix(number)));
-    if (text.empty())
-        return std::nullopt;
-    const double value = std::strtod(text.c_str(), nullptr);
-    const std::string mantissa = text.substr(0, text.find_first_of("eE"));
-    if (std::isinf(value) ||
-        (value == 0.0 && mantissa.find_first_of("123456789") != std::string::npos))
-        return std::nullopt;
-    return value;
-}
-
-// The sign of a number text, and the text after its leading blanks and sign.
-std::pair<double, std::string_view> SplitSign(std::string_view text) {
-    const std::size_t start = std::min(text.find_first_not_of(" \t"), text.size());
-    text.remove_prefix(start);
-    if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
-        const double sign = text.front() == '-' ? -1.0 : 1.0;
-        return {sign, text.substr(1)};
-    }
-    return {1.0, text};
+// mantissa × 10^exponent. Where both the mantissa and the power of ten are
+// exact doubles, one multiplication or division rounds the exact result
+// once, correctly; elsewhere each step of 10^22 may round once more.
+double Scale(std::uint64_t mantissa, int exponent) {
+    double value = static_cast<double>(mantissa);
+    for (; exponent > 22 && std::isfinite(value); exponent -= 22)
+        value *= kPowersOfTen[22];
+    for (; exponent < -22 && value != 0.0; exponent += 22)
+        value /= kPowersOfTen[22];
+    if (exponent > 22 || exponent < -22)
+        return value; // beyond a double's range: infinite or 0
+    return exponent < 0 ? value / kPowersOfTen[static_cast<std::size_t>(-exponent)]
+                        : value * kPowersOfTen[static_cast<std::size_t>(exponent)];
 }
 
 } // namespace
 
-namespace portable {
-
 double LenientNumber(std::string_view text) {
-    const auto [sign, number] = SplitSign(text);
-    const std::optional<double> value = ParsePortable(number);
-    return value ? sign * *value : 0.0;
-}
-
-std::string WholeNumberText(double value) {
-    // At most 32 characters, as the standard path's buffer holds.
-    std::array<char, 33> buffer{};
-    const int length = std::snprintf(buffer.data(), buffer.size(), "%.0f", value);
-    if (length < 0 || length >= static_cast<int>(buffer.size()))
-        return "0";
-    return std::string(buffer.data(), static_cast<std::size_t>(length));
-}
-
-} // namespace portable
-
-#if defined(__cpp_lib_to_chars)
-
-double LenientNumber(std::string_view text) {
-    const auto [sign, number] = SplitSign(text);
-    // from_chars would also read "inf" and "nan"; only digits, or a point
-    // and a digit, start a number.
-    const bool startsNumber =
-        !number.empty() &&
-        (IsDigit(number[0]) || (number[0] == '.' && number.size() > 1 && IsDigit(number[1])));
-    if (!startsNumber)
+    text.remove_prefix(std::min(text.find_first_not_of(" \t"), text.size()));
+    double sign = 1.0;
+    if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
+        sign = text.front() == '-' ? -1.0 : 1.0;
+        text.remove_prefix(1);
+    }
+    // Digits, then a point and digits; only a digit, or a point and a digit,
+    // start a number ("inf", "nan" and "0x" read no further than a digit).
+    std::uint64_t mantissa = 0;
+    int exponent = 0, significant = 0;
+    bool digits = false, dropped = false;
+    std::size_t at = 0;
+    const auto readDigits = [&](bool afterPoint) {
+        for (; at < text.size() && IsDigit(text[at]); ++at) {
+            digits = true;
+            const int digit = text[at] - '0';
+            if (significant < 19) {
+                mantissa = mantissa * 10 + static_cast<std::uint64_t>(digit);
+                significant += mantissa != 0;
+                exponent -= afterPoint;
+            } else {
+                dropped |= digit != 0;
+                exponent += !afterPoint;
+            }
+        }
+    };
+    readDigits(false);
+    if (at < text.size() && text[at] == '.') {
+        ++at;
+        readDigits(true);
+    }
+    if (!digits)
         return 0.0;
-    double value = 0.0;
-    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
-    if (error != std::errc{})
-        return 0.0;
+    // An exponent counts only where a digit follows its sign.
+    if (at + 1 < text.size() && (text[at] == 'e' || text[at] == 'E')) {
+        std::size_t next = at + 1;
+        const bool negative = text[next] == '-';
+        next += text[next] == '+' || text[next] == '-';
+        int power = 0;
+        for (; next < text.size() && IsDigit(text[next]); ++next)
+            power = std::min(power * 10 + (text[next] - '0'), 100000);
+        if (next > at + 1 && IsDigit(text[next - 1]))
+            exponent += negative ? -power : power;
+    }
+    if (mantissa == 0)
+        return sign * 0.0;
+    const double value = Scale(mantissa, exponent);
+    if (value == 0.0 || !std::isfinite(value))
+        return 0.0; // out of a double's range
     return sign * value;
 }
 
 std::string WholeNumberText(double value) {
-    std::array<char, 32> buffer{};
-    const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                            std::chars_format::fixed, 0);
-    if (error != std::errc{})
+    if (std::isnan(value))
+        return std::signbit(value) ? "-nan" : "nan";
+    if (std::isinf(value))
+        return value < 0 ? "-inf" : "inf";
+    const double whole = std::fabs(std::nearbyint(value)); // a half to even
+    std::string digits;
+    if (whole < 0x1p64) {
+        for (auto number = static_cast<std::uint64_t>(whole); digits.empty() || number != 0;
+             number /= 10)
+            digits += static_cast<char>('0' + number % 10);
+    } else {
+        // whole = m × 2^shift with m below 2^53: m doubled shift times, in
+        // base-10^9 limbs, lowest first.
+        int shift = 0;
+        const double fraction = std::frexp(whole, &shift);
+        const auto mantissa = static_cast<std::uint64_t>(std::ldexp(fraction, 53));
+        std::vector<std::uint64_t> limbs{mantissa % 1000000000, mantissa / 1000000000};
+        for (shift -= 53; shift > 0; shift -= 29) {
+            const int bits = std::min(shift, 29);
+            std::uint64_t carry = 0;
+            for (std::uint64_t& limb : limbs) {
+                const std::uint64_t product = (limb << bits) + carry;
+                limb = product % 1000000000;
+                carry = product / 1000000000;
+            }
+            for (; carry != 0; carry /= 1000000000)
+                limbs.push_back(carry % 1000000000);
+        }
+        for (std::size_t i = 0; i < limbs.size(); ++i)
+            for (int place = 0; place < 9 && (i + 1 < limbs.size() || limbs[i] != 0); ++place)
+                digits += static_cast<char>('0' + limbs[i] % 10), limbs[i] /= 10;
+    }
+    if (std::signbit(value))
+        digits += '-';
+    if (digits.size() > 32)
         return "0";
-    return std::string(buffer.data(), end);
+    std::reverse(digits.begin(), digits.end());
+    return digits;
 }
-
-#else // a standard library without floating-point from_chars and to_chars
-
-double LenientNumber(std::string_view text) {
-    return portable::LenientNumber(text);
-}
-
-std::string WholeNumberText(double value) {
-    return portable::WholeNumberText(value);
-}
-
-#endif
 
 std::optional<std::int16_t> NearestInt16(double value) {
     const double rounded = std::nearbyint(value); // the default mode rounds a half to even

@@ -19,7 +19,7 @@ cd "$(dirname "$0")/.."
 # emscripten (which brings node), GoogleTest's source, the browser, and
 # pdftotext for the printed sheet; Firefox ESR and WebKitGTK's driver, with a
 # virtual display, to try the page in the other two engines.
-need_packages cmake ninja-build emscripten googletest chromium poppler-utils \
+need_packages cmake ninja-build emscripten esbuild googletest chromium poppler-utils \
     firefox-esr webkit2gtk-driver xvfb xauth
 command -v npm >/dev/null || need_packages npm
 # The test tools, at the versions package-lock.json pins.

@@ -9,6 +9,7 @@
 // does through WidgetForm.
 #include "Drill.h"
 #include "MemoryForm.h"
+#include "NumberText.h"
 #include "ProgramInfo.h"
 #include "QuestionBank.h"
 #include "RandomSource.h"
@@ -37,6 +38,15 @@ const char* Hand(std::string_view text) {
     static std::string held;
     held = text;
     return held.c_str();
+}
+
+// The message of that index, or an empty one.
+const drill::MemoryForm::Message& MessageAt(int index) {
+    static const drill::MemoryForm::Message none;
+    const auto& messages = TheSession().form.messages();
+    return index >= 0 && index < static_cast<int>(messages.size())
+               ? messages[static_cast<std::size_t>(index)]
+               : none;
 }
 
 bool ValidElement(int element) {
@@ -170,7 +180,7 @@ EMSCRIPTEN_KEEPALIVE const char* tol_lookup(const char* query) {
     return Hand(shown);
 }
 
-EMSCRIPTEN_KEEPALIVE const char* tol_count_line(int shown, const char* query) {
+EMSCRIPTEN_KEEPALIVE const char* tol_count_line(const char* query, int shown) {
     return Hand(bank::CountLine(shown, query));
 }
 
@@ -180,16 +190,16 @@ EMSCRIPTEN_KEEPALIVE int tol_message_count() {
 }
 
 EMSCRIPTEN_KEEPALIVE const char* tol_message_title(int index) {
-    return Hand(TheSession().form.messages().at(index).title);
+    return Hand(MessageAt(index).title);
 }
 
 EMSCRIPTEN_KEEPALIVE const char* tol_message_text(int index) {
-    return Hand(TheSession().form.messages().at(index).text);
+    return Hand(MessageAt(index).text);
 }
 
 // The caption of the box's second button; "" for a box with OK alone.
 EMSCRIPTEN_KEEPALIVE const char* tol_message_other(int index) {
-    return Hand(TheSession().form.messages().at(index).otherButton);
+    return Hand(MessageAt(index).otherButton);
 }
 
 EMSCRIPTEN_KEEPALIVE const char* tol_about_text() {
@@ -202,7 +212,7 @@ EMSCRIPTEN_KEEPALIVE const char* tol_donation_url() {
 
 // The bank itself, which the page's tests check every card against.
 EMSCRIPTEN_KEEPALIVE const char* tol_bank(const char* what, int item) {
-    const std::string key = std::to_string(item);
+    const std::string key = drill::WholeNumberText(item);
     const std::string_view kind(what);
     const auto text = kind == "question" ? bank::GetQuestion(key)
                       : kind == "answer" ? bank::GetAnswer(key)

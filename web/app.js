@@ -26,43 +26,77 @@ function unavailable() {
   $('unavailable').hidden = false;
 }
 
-async function loadDrillModule() {
+// The drill's module, instantiated with the two calls it imports: the clock
+// that seeds the random order, and an exit, which it never takes.
+async function loadDrill() {
   if (typeof WebAssembly !== 'object') return null;
   try {
-    const { default: loadDrill } = await import('./drill.js');
-    return await loadDrill();
+    let memory;
+    const imports = {
+      env: { emscripten_notify_memory_growth: () => {} },
+      wasi_snapshot_preview1: {
+        clock_time_get: (clock, precision, at) => {
+          new DataView(memory.buffer).setBigUint64(at, BigInt(Date.now()) * 1000000n, true);
+          return 0;
+        },
+        proc_exit: () => { throw new Error('exit'); },
+      },
+    };
+    const bytes = await (await fetch('drill.wasm')).arrayBuffer();
+    const { exports } = (await WebAssembly.instantiate(bytes, imports)).instance;
+    memory = exports.memory;
+    exports._initialize();
+    return exports;
   } catch {
     return null;
   }
 }
 
-// The drill's C functions, with texts turned into JavaScript strings.
-function bind(module) {
-  const text = (name, ...args) => module.UTF8ToString(module[`_${name}`](...args));
-  const call = (name, ...args) => module.ccall(name, 'number', args.map((a) => typeof a), args);
-  const names = Array.from({ length: module._tol_element_count() }, (_, i) => text('tol_element_name', i));
+// The drill's C functions, with texts turned into JavaScript strings and
+// back: a text handed in lives in the drill's heap for the one call.
+function bind(drill) {
+  const decoder = new TextDecoder();
+  const encoder = new TextEncoder();
+  const string = (at) => {
+    if (!at) return '';
+    const bytes = new Uint8Array(drill.memory.buffer);
+    return decoder.decode(bytes.subarray(at, bytes.indexOf(0, at)));
+  };
+  const text = (name, ...args) => string(drill[name](...args));
+  const withText = (name, value, ...args) => {
+    const bytes = encoder.encode(`${value}\0`);
+    const at = drill.malloc(bytes.length);
+    if (!at) return 0;
+    new Uint8Array(drill.memory.buffer).set(bytes, at);
+    try {
+      return drill[name](at, ...args);
+    } finally {
+      drill.free(at);
+    }
+  };
+  const names = Array.from({ length: drill.tol_element_count() }, (_, i) => text('tol_element_name', i));
   return {
     names,
-    run: (command) => module.UTF8ToString(call('tol_command', command)),
+    run: (command) => string(withText('tol_command', command)),
     text: (element) => text('tol_element_text', element),
-    visible: (element) => Boolean(module._tol_element_visible(element)),
-    checked: (element) => Boolean(module._tol_element_checked(element)),
-    markedToDrill: () => module._tol_marked_to_drill(),
-    testRunning: () => Boolean(module._tol_test_running()),
+    visible: (element) => Boolean(drill.tol_element_visible(element)),
+    checked: (element) => Boolean(drill.tol_element_checked(element)),
+    markedToDrill: () => drill.tol_marked_to_drill(),
+    testRunning: () => Boolean(drill.tol_test_running()),
     verdictSpoken: () => text('tol_verdict_spoken'),
-    setAnswer: (typed) => call('tol_set_answer', typed),
-    sections: () => Array.from({ length: module._tol_section_count() }, (_, i) => ({
-      label: text('tol_section_label', i + 1), chosen: Boolean(module._tol_section_chosen(i + 1)) })),
-    chooseSections: (flags) => Boolean(call('tol_choose_sections', flags)),
-    phrase: (which) => module.UTF8ToString(call('tol_text', which)),
-    lookUp: (query) => module.UTF8ToString(call('tol_lookup', query)),
-    countLine: (shown, query) => module.UTF8ToString(call('tol_count_line', shown, query)),
-    messageCount: () => module._tol_message_count(),
+    setAnswer: (typed) => withText('tol_set_answer', typed),
+    sections: () => Array.from({ length: drill.tol_section_count() }, (_, i) => ({
+      label: text('tol_section_label', i + 1), chosen: Boolean(drill.tol_section_chosen(i + 1)) })),
+    chooseSections: (flags) => Boolean(withText('tol_choose_sections', flags)),
+    phrase: (which) => string(withText('tol_text', which)),
+    lookUp: (query) => string(withText('tol_lookup', query)),
+    countLine: (shown, query) => string(withText('tol_count_line', query, shown)),
+    messageCount: () => drill.tol_message_count(),
     message: (i) => ({ title: text('tol_message_title', i), text: text('tol_message_text', i),
       other: text('tol_message_other', i) }),
     about: () => text('tol_about_text'),
     donationUrl: () => text('tol_donation_url'),
-    bank: (what, item) => module.UTF8ToString(call('tol_bank', what, item)),
+    bank: (what, item) => string(withText('tol_bank', what, item)),
   };
 }
 
@@ -391,8 +425,8 @@ function start(drill) {
   performance.mark('tavrin-ready'); // the menus work from here on
 }
 
-const module = await loadDrillModule();
-if (module) start(bind(module));
+const drill = await loadDrill();
+if (drill) start(bind(drill));
 else unavailable();
 
 // Offline after the first visit: the service worker keeps every file of the site.
