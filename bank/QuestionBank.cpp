@@ -108,4 +108,11 @@ int SectionOf(int item) {
     return 0;
 }
 
+std::string Join(std::initializer_list<std::string_view> parts) {
+    std::string text;
+    for (const std::string_view part : parts)
+        text += part;
+    return text;
+}
+
 } // namespace bank

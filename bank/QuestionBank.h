@@ -10,7 +10,9 @@
 #include "Tables.h"
 
 #include <cstdint>
+#include <initializer_list>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace bank {
@@ -28,5 +30,9 @@ std::optional<std::string_view> GetTitle(std::int16_t TitleInput);
 
 // The number (1 to 33) of the section that holds the item; 0 for none.
 int SectionOf(int item);
+
+// The parts one after another: the one way texts of several parts are made,
+// so that each such text costs a call rather than a chain of temporaries.
+std::string Join(std::initializer_list<std::string_view> parts);
 
 } // namespace bank

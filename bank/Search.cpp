@@ -17,6 +17,15 @@ char Folded(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
+// A count's decimal text.
+std::string WholeText(int count) {
+    std::string text;
+    do
+        text.insert(text.begin(), static_cast<char>('0' + count % 10));
+    while ((count /= 10) > 0);
+    return text;
+}
+
 bool Contains(std::string_view text, std::string_view word) {
     return std::search(text.begin(), text.end(), word.begin(), word.end(),
                        [](char a, char b) { return Folded(a) == Folded(b); }) != text.end();
@@ -60,9 +69,9 @@ std::string CountLine(int shown, std::string_view query) {
                 shownQuery.pop_back();
             shownQuery += "...";
         }
-        return "NO LIMIT MATCHES \"" + shownQuery + "\".";
+        return Join({"NO LIMIT MATCHES \"", shownQuery, "\"."});
     }
-    return std::to_string(shown) + " OF " + std::to_string(kItemCount) + " LIMITS";
+    return Join({WholeText(shown), " OF ", WholeText(kItemCount), " LIMITS"});
 }
 
 } // namespace bank

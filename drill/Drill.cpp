@@ -73,7 +73,7 @@ Step Drill::PrepareReview(Order order, Element shownButton, Element hiddenButton
     form_.setVisible(Element::lblCounter, true);
     form_.setText(Element::lblCounter, "0");
     form_.setVisible(Element::lblOf204, true);
-    form_.setText(Element::lblOf204, std::string(kOfPrefix) + WholeNumberText(length));
+    form_.setText(Element::lblOf204, bank::Join({kOfPrefix, WholeNumberText(length)}));
     WriteNumber(Element::txtCounter, 0);
     // The sequential order shows its first item on the first click; the
     // random orders only draw it then.
@@ -88,7 +88,7 @@ Step Drill::PrepareReview(Order order, Element shownButton, Element hiddenButton
     form_.setVisible(Element::chkAgain, false);
     HideTest();
     if (IsTestOrder(order)) {
-        form_.setText(Element::lblScore, "0 " + std::string(kRight));
+        form_.setText(Element::lblScore, bank::Join({"0 ", kRight}));
         form_.setVisible(Element::lblScore, true);
     }
     ShowMarks();

@@ -18,9 +18,9 @@ constexpr bool IsDigit(char c) {
 }
 
 // 10^0 to 10^22: each is exact in a double.
-constexpr std::array<double, 23> kPowersOfTen = {
-    1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
-    1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+constexpr std::array<double, 23> kPowersOfTen = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                 1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                                 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
 // mantissa × 10^exponent. Where both the mantissa and the power of ten are
 // exact doubles, one multiplication or division rounds the exact result

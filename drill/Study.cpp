@@ -14,7 +14,7 @@ namespace drill {
 
 std::string SectionLabel(int section) {
     const bank::SectionRange& range = bank::kSections[static_cast<std::size_t>(section - 1)];
-    return std::string(range.title) + " (" + WholeNumberText(range.last - range.first + 1) + ")";
+    return bank::Join({range.title, " (", WholeNumberText(range.last - range.first + 1), ")"});
 }
 
 Step Drill::Marked() {
@@ -86,7 +86,7 @@ bool Drill::ChooseSections(const Sections& chosen) {
 void Drill::ShowMarks() {
     const int marked = MarkedToDrill();
     form_.setText(Element::lblMarked,
-                  marked > 0 ? WholeNumberText(marked) + std::string(kToReviewAgain) : "");
+                  marked > 0 ? bank::Join({WholeNumberText(marked), kToReviewAgain}) : "");
     const Order order = ReadOrder();
     // A test's counter line holds its score instead.
     form_.setVisible(Element::lblMarked, marked > 0 && order != NoOrder && !IsTestOrder(order));
@@ -100,11 +100,9 @@ std::string Drill::EndMessage() const {
     const int marked = MarkedToDrill();
     const bool markedOrder = ReadOrder() == MarkedOrder;
     if (marked > 0) {
-        text += '\n';
-        text += WholeNumberText(marked) + ' ' + std::string(kOfPrefix) +
-                WholeNumberText(ReadNumber(Element::txtLength));
-        text += markedOrder ? kStillMarkedAtEnd : kMarkedAtEnd;
-        text += kDrillThem;
+        text += bank::Join({"\n", WholeNumberText(marked), " ", kOfPrefix,
+                            WholeNumberText(ReadNumber(Element::txtLength)),
+                            markedOrder ? kStillMarkedAtEnd : kMarkedAtEnd, kDrillThem});
     } else if (markedOrder) {
         text += '\n';
         text += kNoneMarkedAtEnd;

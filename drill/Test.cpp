@@ -24,7 +24,7 @@ constexpr std::array<Element, bank::kChoiceCount> kChoices{
     Element::cmdChoice1, Element::cmdChoice2, Element::cmdChoice3, Element::cmdChoice4};
 
 std::string ScoreText(double right) {
-    return WholeNumberText(right) + ' ' + std::string(kRight);
+    return bank::Join({WholeNumberText(right), " ", kRight});
 }
 
 bool IsBlankText(std::string_view text) {
@@ -101,11 +101,10 @@ Step Drill::Choose(int choice) {
         return ShowVerdict(true, {});
     // Whose value the wrong choice is, so that it is not learnt as a fact.
     const int owner = bank::OwnerOf(chosen, *item);
-    std::string detail = std::string(kYouChose) + chosen;
+    std::string detail = bank::Join({kYouChose, chosen});
     if (owner != 0)
-        detail += ". " + chosen + std::string(kIs) +
-                  std::string(bank::GetTitle(std::int16_t(owner)).value_or("")) + ", " +
-                  GetQuestion(WholeNumberText(owner));
+        detail += bank::Join({". ", chosen, kIs, bank::GetTitle(std::int16_t(owner)).value_or(""),
+                              ", ", GetQuestion(WholeNumberText(owner))});
     return ShowVerdict(false, detail);
 }
 
@@ -116,15 +115,14 @@ Step Drill::Check() {
     if (ReadOrder() != WriteTest || ReadPhase() != QuestionShown || IsBlankText(typed))
         return Step::None;
     const bool right = bank::WrittenRight(typed, GetAnswer(ItemKey()));
-    return ShowVerdict(right, right ? std::string() : std::string(kYouWrote) + typed);
+    return ShowVerdict(right, right ? std::string() : bank::Join({kYouWrote, typed}));
 }
 
 Step Drill::ShowVerdict(bool right, const std::string& detail) {
     const std::string answer = GetAnswer(ItemKey());
     form_.setText(Element::lblAnswer, answer);
     form_.setText(Element::lblVerdict,
-                  right ? std::string(kRight)
-                        : std::string(kWrong) + (detail.empty() ? "" : ". ") + detail);
+                  bank::Join({right ? kRight : kWrong, detail.empty() ? "" : ". ", detail}));
     form_.setVisible(Element::lblVerdict, true);
     if (const auto item = ShownItem())
         form_.setRowSelected(List::MarkList, *item, !right);
@@ -180,9 +178,8 @@ Step Drill::FinishTest() {
 // with a miss, the lowest share right first.
 std::string Drill::TestSummary() const {
     const double length = ReadNumber(Element::txtLength);
-    std::string text = WholeNumberText(ReadNumber(Element::lblScore)) + ' ' +
-                       std::string(kOfPrefix) + WholeNumberText(length) + ' ' +
-                       std::string(kRight) + '.';
+    std::string text = bank::Join({WholeNumberText(ReadNumber(Element::lblScore)), " ", kOfPrefix,
+                                   WholeNumberText(length), " ", kRight, "."});
     struct Result {
         int section, asked, missed;
     };
@@ -203,18 +200,21 @@ std::string Drill::TestSummary() const {
     }
     if (missed == 0)
         return text;
-    text += '\n' + WholeNumberText(missed) + ' ' + std::string(kOfPrefix) +
-            WholeNumberText(length) + std::string(kMarkedAtEnd) + std::string(kDrillThem);
+    text += bank::Join({"\n", WholeNumberText(missed), " ", kOfPrefix, WholeNumberText(length),
+                        kMarkedAtEnd, kDrillThem});
     // Share right a/b below c/d when a * d < c * b; ties: more misses first,
-    // then bank order, which the stable sort keeps.
-    std::stable_sort(results.begin(), results.end(), [](const Result& a, const Result& b) {
+    // then bank order, which the insertion keeps (there are at most 33).
+    const auto before = [](const Result& a, const Result& b) {
         const int left = (a.asked - a.missed) * b.asked, right = (b.asked - b.missed) * a.asked;
         return left != right ? left < right : a.missed > b.missed;
-    });
+    };
+    for (std::size_t i = 1; i < results.size(); ++i)
+        for (std::size_t j = i; j > 0 && before(results[j], results[j - 1]); --j)
+            std::swap(results[j], results[j - 1]);
     for (const Result& result : results)
-        text += '\n' + std::string(bank::kSections[std::size_t(result.section - 1)].title) + ": " +
-                WholeNumberText(result.asked - result.missed) + ' ' + std::string(kOfPrefix) +
-                WholeNumberText(result.asked) + ' ' + std::string(kRight);
+        text += bank::Join({"\n", bank::kSections[std::size_t(result.section - 1)].title, ": ",
+                            WholeNumberText(result.asked - result.missed), " ", kOfPrefix,
+                            WholeNumberText(result.asked), " ", kRight});
     return text;
 }
 
@@ -223,8 +223,8 @@ std::string Drill::VerdictSpoken() const {
     if (verdict.empty())
         return {};
     const std::string_view word = verdict.compare(0, kWrong.size(), kWrong) == 0 ? kWrong : kRight;
-    return std::string(word) + ". " + std::string(kTheAnswerIs) + form_.text(Element::lblAnswer) +
-           verdict.substr(word.size());
+    return bank::Join({word, ". ", kTheAnswerIs, form_.text(Element::lblAnswer),
+                       std::string_view(verdict).substr(word.size())});
 }
 
 // Everything of a test goes when the next review or test starts, or RESET.

@@ -17,19 +17,35 @@
 // 16-bit integer; a whole number's text is the rounded value.
 TEST(NumberText, LenientParseWholeTextsAndPhases) {
     const std::pair<const char*, double> cases[] = {
-        {"S Q A", 0}, {"Q #", 0},    {"Count", 0},   {"", 0},       {"204", 204},  {" 12abc", 12},
-        {"+4", 4},    {"-3", -3},    {".5", 0.5},    {"inf", 0},    {"nan", 0},    {"-", 0},
-        {"5.", 5},    {"-.5", -0.5}, {".e5", 0},     {"0x10", 0},   {"1,5", 1},    {"--1", 0},
-        {"+-1", 0},   {"1e", 1},     {"1e-", 1},     {"2e-3x", 2e-3}, {"1E+3", 1e3}, {"\t-8q", -8},
-        {"1e400", 0}, {"-1e-400", 0}, {"0e400", 0},  {"0.000000000000000000000000001234", 1.234e-27},
+        {"S Q A", 0},  {"Q #", 0},
+        {"Count", 0},  {"", 0},
+        {"204", 204},  {" 12abc", 12},
+        {"+4", 4},     {"-3", -3},
+        {".5", 0.5},   {"inf", 0},
+        {"nan", 0},    {"-", 0},
+        {"5.", 5},     {"-.5", -0.5},
+        {".e5", 0},    {"0x10", 0},
+        {"1,5", 1},    {"--1", 0},
+        {"+-1", 0},    {"1e", 1},
+        {"1e-", 1},    {"2e-3x", 2e-3},
+        {"1E+3", 1e3}, {"\t-8q", -8},
+        {"1e400", 0},  {"-1e-400", 0},
+        {"0e400", 0},  {"0.000000000000000000000000001234", 1.234e-27},
     };
     for (const auto& [text, expected] : cases)
         EXPECT_EQ(drill::LenientNumber(text), expected) << "text '" << text << "'";
     EXPECT_TRUE(std::signbit(drill::LenientNumber("-0")));
 
     const std::pair<double, const char*> texts[] = {
-        {0, "0"},     {204, "204"},  {2.5, "2"},     {3.5, "4"},       {-0.3, "-0"},
-        {-7.5, "-8"}, {1e20, "100000000000000000000"}, {1e32, "0"}, {0x1p64, "18446744073709551616"},
+        {0, "0"},
+        {204, "204"},
+        {2.5, "2"},
+        {3.5, "4"},
+        {-0.3, "-0"},
+        {-7.5, "-8"},
+        {1e20, "100000000000000000000"},
+        {1e32, "0"},
+        {0x1p64, "18446744073709551616"},
     };
     for (const auto& [value, expected] : texts)
         EXPECT_EQ(drill::WholeNumberText(value), expected) << value;
@@ -74,9 +90,11 @@ TEST(NumberText, AgreesWithTheStandardConversions) {
         const std::size_t start = text.find_first_not_of(' ');
         const bool negative = start != std::string::npos && text[start] == '-';
         std::string_view number(text);
-        number.remove_prefix(std::min(start, text.size()) + (negative || (start < text.size() && text[start] == '+')));
-        const bool startsNumber = !number.empty() && (std::isdigit(number[0]) ||
-                                  (number[0] == '.' && number.size() > 1 && std::isdigit(number[1])));
+        number.remove_prefix(std::min(start, text.size()) +
+                             (negative || (start < text.size() && text[start] == '+')));
+        const bool startsNumber =
+            !number.empty() && (std::isdigit(number[0]) ||
+                                (number[0] == '.' && number.size() > 1 && std::isdigit(number[1])));
         const double expected = startsNumber ? (negative ? -1 : 1) * standard(number) : 0.0;
         const double actual = drill::LenientNumber(text);
         EXPECT_LE(std::fabs(actual - expected), 4e-15 * std::fabs(expected)) << text;
