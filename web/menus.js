@@ -16,13 +16,29 @@ export function setUpMenus(menubar, onCommand) {
   const top = items(menubar);
   let focusBefore = null; // where the focus was before a menu opened: it goes back there
 
+  // The open menus, outer first: each toward the inside where the screen's
+  // side is near, and the outer one scrolling where it would reach below the
+  // screen (a phone held sideways), its inner ones drawn within it there.
+  const place = () => {
+    const { clientWidth, clientHeight } = document.documentElement;
+    const menus = [...menubar.querySelectorAll('[role="menu"]:not([hidden])')];
+    for (const menu of menus) {
+      menu.classList.remove('inward', 'scrolls');
+      menu.style.maxHeight = '';
+      if (menu.getBoundingClientRect().right > clientWidth) menu.classList.add('inward');
+    }
+    const outer = menus[0]?.getBoundingClientRect();
+    if (outer && outer.bottom > clientHeight) {
+      menus[0].classList.add('scrolls');
+      menus[0].style.maxHeight = `${clientHeight - outer.top}px`;
+    }
+  };
   const open = (item) => {
     const menu = submenuOf(item);
     if (!menu) return null;
     item.setAttribute('aria-expanded', 'true');
-    menu.classList.remove('inward');
     menu.hidden = false;
-    if (menu.getBoundingClientRect().right > document.documentElement.clientWidth) menu.classList.add('inward');
+    place();
     return menu;
   };
   const close = (menu) => {
@@ -139,6 +155,9 @@ export function setUpMenus(menubar, onCommand) {
       event.stopPropagation();
     }
   });
+
+  // A window made narrow or a phone turned: open menus placed again, outer first.
+  addEventListener('resize', place);
 
   // A tap or click anywhere else closes the menus.
   document.addEventListener('pointerdown', (event) => {
