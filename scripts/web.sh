@@ -10,7 +10,7 @@
 # WebKitGTK.
 #   scripts/web.sh          build and run every web test
 #   scripts/web.sh serve    build, then serve the site on http://127.0.0.1:8080/
-#   scripts/web.sh bench    build, then time the page's start and Look Up's
+#   scripts/web.sh bench    build, then time the page's start beside its scriptless self and Look Up's
 #                           keystrokes, and weigh the site
 #   scripts/web.sh screenshots  build, then redraw the page's pictures in docs/
 set -euo pipefail
@@ -39,7 +39,7 @@ serve)
     exec node web/serve.mjs 8080
     ;;
 bench)
-    node bench/web-startup.mjs "${2:-21}"
+    node bench/web-startup.mjs "${2:-11}" "${3:-3}"
     node bench/web-lookup.mjs
     ;;
 screenshots)

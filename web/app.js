@@ -42,8 +42,12 @@ async function loadDrill() {
         proc_exit: () => { throw new Error('exit'); },
       },
     };
-    const bytes = await (await fetch('drill.wasm')).arrayBuffer();
-    const { exports } = (await WebAssembly.instantiate(bytes, imports)).instance;
+    // Compiled while it downloads; a host that sends it with another type
+    // than application/wasm gets it compiled once it is whole.
+    const response = await fetch('drill.wasm');
+    const { instance } = await WebAssembly.instantiateStreaming(response.clone(), imports)
+      .catch(async () => WebAssembly.instantiate(await response.arrayBuffer(), imports));
+    const { exports } = instance;
     memory = exports.memory;
     exports._initialize();
     return exports;
@@ -134,33 +138,38 @@ function showDialog(title, text, name, other = '', onOther = () => {}) {
 
 // Begin Review > Sections...: a check box a section; OK hands the choice to
 // the drill, which refuses an empty one.
+// Built when first opened, so that nothing of it delays the menus.
 function setUpSections(drill, afterChoice) {
   const box = $('sectionsBox');
-  $('sectionsTitle').textContent = drill.phrase('sections-title');
-  $('sectionsRefusal').textContent = drill.phrase('no-section');
   const list = $('sectionList');
-  const inputs = drill.sections().map(({ label }, i) => {
-    const input = element('input', { type: 'checkbox', id: `section${i + 1}` });
-    list.append(element('li', {}, input, element('label', { htmlFor: input.id, textContent: label })));
-    return input;
-  });
-  const setAll = (chosen) => {
-    for (const input of inputs) input.checked = chosen;
-    $('sectionsRefusal').hidden = true;
+  let inputs = [];
+  const build = () => {
+    $('sectionsTitle').textContent = drill.phrase('sections-title');
+    $('sectionsRefusal').textContent = drill.phrase('no-section');
+    inputs = drill.sections().map(({ label }, i) => {
+      const input = element('input', { type: 'checkbox', id: `section${i + 1}` });
+      list.append(element('li', {}, input, element('label', { htmlFor: input.id, textContent: label })));
+      return input;
+    });
+    const setAll = (chosen) => {
+      for (const input of inputs) input.checked = chosen;
+      $('sectionsRefusal').hidden = true;
+    };
+    $('sectionsAll').addEventListener('click', () => setAll(true));
+    $('sectionsNone').addEventListener('click', () => setAll(false));
+    $('sectionsCancel').addEventListener('click', () => box.close());
+    $('sectionsForm').addEventListener('submit', (event) => {
+      event.preventDefault();
+      if (!drill.chooseSections(inputs.map((input) => (input.checked ? '1' : '0')).join(''))) {
+        $('sectionsRefusal').hidden = false;
+        return;
+      }
+      box.close();
+      afterChoice();
+    });
   };
-  $('sectionsAll').addEventListener('click', () => setAll(true));
-  $('sectionsNone').addEventListener('click', () => setAll(false));
-  $('sectionsCancel').addEventListener('click', () => box.close());
-  $('sectionsForm').addEventListener('submit', (event) => {
-    event.preventDefault();
-    if (!drill.chooseSections(inputs.map((input) => (input.checked ? '1' : '0')).join(''))) {
-      $('sectionsRefusal').hidden = false;
-      return;
-    }
-    box.close();
-    afterChoice();
-  });
   return () => {
+    if (!inputs.length) build();
     drill.sections().forEach(({ chosen }, i) => (inputs[i].checked = chosen));
     $('sectionsRefusal').hidden = true;
     list.scrollTop = 0;

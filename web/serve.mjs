@@ -6,6 +6,7 @@
 // for a try in a local browser (scripts/web.sh serve); the page's tests and
 // benchmark serve it from here too.
 import { createServer } from 'node:http';
+import { gzipSync } from 'node:zlib';
 import { readFile } from 'node:fs/promises';
 import { join, extname, normalize } from 'node:path';
 import { argv } from 'node:process';
@@ -14,6 +15,10 @@ import { fileURLToPath } from 'node:url';
 export const site = process.env.TAVRIN_SITE ?? fileURLToPath(new URL('../build/web/site/', import.meta.url));
 const types = { '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css', '.wasm': 'application/wasm',
   '.webmanifest': 'application/manifest+json', '.png': 'image/png', '.jpg': 'image/jpeg', '.svg': 'image/svg+xml' };
+
+// Texts and the module go gzipped, at zlib's default level, to a browser
+// that accepts it, as static hosts send them.
+const compressible = new Set(['.html', '.js', '.css', '.wasm', '.webmanifest', '.svg']);
 
 // Serves the site and any `extra` pages by path; `down` fails every request,
 // as when the network is cut.
@@ -24,7 +29,10 @@ export async function serve({ port = 0, extra = {} } = {}) {
     try {
       if (state.down) throw new Error('the network is cut');
       const body = extra[path] ?? (await readFile(join(site, path)));
-      response.writeHead(200, { 'Content-Type': types[extname(path)] ?? 'application/octet-stream' }).end(body);
+      const headers = { 'Content-Type': types[extname(path)] ?? 'application/octet-stream', Vary: 'Accept-Encoding' };
+      const gzip = compressible.has(extname(path)) && /\bgzip\b/.test(request.headers['accept-encoding'] ?? '');
+      if (gzip) headers['Content-Encoding'] = 'gzip';
+      response.writeHead(200, headers).end(gzip ? gzipSync(body) : body);
     } catch {
       response.writeHead(404).end();
     }
