@@ -42,12 +42,8 @@ async function loadDrill() {
         proc_exit: () => { throw new Error('exit'); },
       },
     };
-    // Compiled while it downloads; a host that sends it with another type
-    // than application/wasm gets it compiled once it is whole.
-    const response = await fetch('drill.wasm');
-    const { instance } = await WebAssembly.instantiateStreaming(response.clone(), imports)
-      .catch(async () => WebAssembly.instantiate(await response.arrayBuffer(), imports));
-    const { exports } = instance;
+    const bytes = await (await fetch('drill.wasm')).arrayBuffer();
+    const { exports } = (await WebAssembly.instantiate(bytes, imports)).instance;
     memory = exports.memory;
     exports._initialize();
     return exports;
