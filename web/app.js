@@ -42,8 +42,12 @@ async function loadDrill() {
         proc_exit: () => { throw new Error('exit'); },
       },
     };
-    const bytes = await (await fetch('drill.wasm')).arrayBuffer();
-    const { exports } = (await WebAssembly.instantiate(bytes, imports)).instance;
+    // Compiled as it downloads; from the whole file where the host does not
+    // call it application/wasm.
+    const whole = async () => WebAssembly.instantiate(await (await fetch('drill.wasm')).arrayBuffer(), imports);
+    const { exports } = (await (WebAssembly.instantiateStreaming
+      ? WebAssembly.instantiateStreaming(fetch('drill.wasm'), imports).catch(whole)
+      : whole())).instance;
     memory = exports.memory;
     exports._initialize();
     return exports;

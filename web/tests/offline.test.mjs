@@ -69,3 +69,17 @@ test('without JavaScript or WebAssembly, or when the drill fails to load, one se
     assert.deepEqual(visible, ['unavailable']);
   }
 });
+
+test('from a host that calls the drill anything but application/wasm, the page still works', async (t) => {
+  const { context, page, close } = await browse({ serviceWorkers: 'block' });
+  t.after(close);
+  await context.route('**/drill.wasm', async (route) => {
+    const response = await route.fetch();
+    await route.fulfill({ status: 200, body: await response.body(), headers: { 'content-type': 'application/octet-stream' } });
+  });
+  await page.goto(server.url);
+  await page.waitForSelector('body[data-ready="true"]');
+  await page.keyboard.press('Control+s');
+  await page.keyboard.press('Space');
+  assert.equal(await page.textContent('#lblCounter'), '1');
+});
