@@ -199,10 +199,6 @@ std::optional<std::string_view> AnswerUnit(std::string_view answer) {
     return RangeUnits(reading).front();
 }
 
-std::string_view AnswerOf(int item) {
-    return kItems[static_cast<std::size_t>(item - 1)].answer;
-}
-
 } // namespace
 
 std::array<std::string_view, kChoiceCount> Choices(int item,
@@ -219,12 +215,12 @@ std::array<std::string_view, kChoiceCount> Choices(int item,
     choices[chosen++] = AnswerOf(item);
     const int section = SectionOf(item);
     const auto unit = AnswerUnit(AnswerOf(item));
-    const std::array<std::function<bool(int)>, 3> tiers{
-        [&](int other) { return SectionOf(other) == section; },
-        [&](int other) { return AnswerUnit(AnswerOf(other)) == unit; },
-        [](int) { return true; },
-    };
-    for (const auto& inTier : tiers) {
+    // The tiers: the item's section, then its answer's unit, then any item.
+    for (int tier = 0; tier < 3; ++tier) {
+        const auto inTier = [&](int other) {
+            return tier == 2 ||
+                   (tier == 0 ? SectionOf(other) == section : AnswerUnit(AnswerOf(other)) == unit);
+        };
         // Each text once, however many items share it.
         std::vector<std::string_view> pool;
         std::vector<std::string> poolKeys;

@@ -6,7 +6,8 @@
 
 #include "Tables.h"
 
-#include <charconv>
+#include <algorithm>
+#include <array>
 
 namespace bank {
 namespace {
@@ -67,29 +68,77 @@ static_assert(SectionsCoverAllItemsOnce(),
               "sections must be ascending, adjacent and cover items 1 to 204 exactly once");
 static_assert(TitlesAreWellFormed(), "titles need 3-25 printable upper-case characters");
 
-// Only the plain decimal texts "1" to "204" name an item. from_chars alone
-// would also take "01", so a leading zero is refused first.
-const BankItem* FindItem(std::string_view key) {
-    if (key.empty() || key.front() < '1' || key.front() > '9')
-        return nullptr;
+// The texts as the program carries them: every question and answer end to
+// end in item order, each closed by a NUL. The table above, kept for reading,
+// would also carry a pointer and a length for each text, which on the page
+// weigh half as much again as the letters.
+constexpr std::size_t kTextBytes = [] {
+    std::size_t bytes = 0;
+    for (const BankItem& item : kItems)
+        bytes += item.question.size() + item.answer.size() + 2;
+    return bytes;
+}();
+
+constexpr std::array<char, kTextBytes> kTexts = [] {
+    std::array<char, kTextBytes> texts{};
+    std::size_t at = 0;
+    for (const BankItem& item : kItems) {
+        for (const std::string_view text : {item.question, item.answer}) {
+            for (const char c : text)
+                texts[at++] = c;
+            texts[at++] = '\0';
+        }
+    }
+    return texts;
+}();
+
+// Text 0 is item 1's question, text 1 its answer, and so on; each text's
+// start is found once, on the first call.
+std::string_view Text(int index) {
+    static const std::array<std::uint16_t, 2 * kItemCount + 1> starts = [] {
+        std::array<std::uint16_t, 2 * kItemCount + 1> found{};
+        for (std::size_t i = 1; i < found.size(); ++i)
+            found[i] = static_cast<std::uint16_t>(
+                std::find(kTexts.begin() + found[i - 1], kTexts.end(), '\0') - kTexts.begin() + 1);
+        return found;
+    }();
+    const auto i = static_cast<std::size_t>(index);
+    return {&kTexts[starts[i]], std::size_t(starts[i + 1] - starts[i] - 1)};
+}
+
+// Only the plain decimal texts "1" to "204" name an item: no sign, blank or
+// leading zero.
+int FindItem(std::string_view key) {
+    if (key.empty() || key.size() > 3 || key.front() == '0')
+        return 0;
     int number = 0;
-    const auto [end, error] = std::from_chars(key.data(), key.data() + key.size(), number);
-    if (error != std::errc{} || end != key.data() + key.size() || number > kItemCount)
-        return nullptr;
-    return &kItems[number - 1];
+    for (const char c : key) {
+        if (c < '0' || c > '9')
+            return 0;
+        number = number * 10 + (c - '0');
+    }
+    return number <= kItemCount ? number : 0;
 }
 
 } // namespace
 
+std::string_view QuestionOf(int item) {
+    return Text(2 * (item - 1));
+}
+
+std::string_view AnswerOf(int item) {
+    return Text(2 * (item - 1) + 1);
+}
+
 std::optional<std::string_view> GetQuestion(std::string_view QuestionInput) {
-    if (const BankItem* item = FindItem(QuestionInput))
-        return item->question;
+    if (const int item = FindItem(QuestionInput))
+        return QuestionOf(item);
     return std::nullopt;
 }
 
 std::optional<std::string_view> GetAnswer(std::string_view AnswerInput) {
-    if (const BankItem* item = FindItem(AnswerInput))
-        return item->answer;
+    if (const int item = FindItem(AnswerInput))
+        return AnswerOf(item);
     return std::nullopt;
 }
 

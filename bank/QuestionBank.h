@@ -24,6 +24,10 @@ std::optional<std::string_view> GetQuestion(std::string_view QuestionInput);
 // The answer of the item, keyed like GetQuestion.
 std::optional<std::string_view> GetAnswer(std::string_view AnswerInput);
 
+// The question and the answer of item 1 to 204, by number.
+std::string_view QuestionOf(int item);
+std::string_view AnswerOf(int item);
+
 // The title of the section that holds item TitleInput. Callers write it into
 // the title label and, on an empty result, leave the label as it was.
 std::optional<std::string_view> GetTitle(std::int16_t TitleInput);

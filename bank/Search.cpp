@@ -40,7 +40,6 @@ bool IsBlank(char c) {
 bool Matches(int item, std::string_view query) {
     if (item < 1 || item > kItemCount)
         return false;
-    const BankItem& bankItem = kItems[static_cast<std::size_t>(item - 1)];
     const std::string_view title = GetTitle(static_cast<std::int16_t>(item)).value_or("");
     std::size_t at = 0;
     while (at < query.size()) {
@@ -50,8 +49,8 @@ bool Matches(int item, std::string_view query) {
         while (end < query.size() && !IsBlank(query[end]))
             ++end;
         const std::string_view word = query.substr(at, end - at);
-        if (!word.empty() && !Contains(title, word) && !Contains(bankItem.question, word) &&
-            !Contains(bankItem.answer, word))
+        if (!word.empty() && !Contains(title, word) && !Contains(QuestionOf(item), word) &&
+            !Contains(AnswerOf(item), word))
             return false;
         at = end;
     }

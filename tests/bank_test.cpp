@@ -23,6 +23,10 @@ TEST(QuestionBank, LookupsAtTheEdges) {
     EXPECT_EQ(GetAnswer("204"), "Must be within MAC Max 15 - 30%");
     EXPECT_EQ(GetQuestion("48"), "Voltage Range "); // the trailing blank belongs to the text
     EXPECT_EQ(GetAnswer("121"), "2900 - 3300psi");
+    for (const bank::BankItem& item : bank::kItems) { // the texts as the program packs them
+        EXPECT_EQ(GetQuestion(std::to_string(item.number)), item.question);
+        EXPECT_EQ(GetAnswer(std::to_string(item.number)), item.answer);
+    }
     for (const char* key :
          {"0", "205", "-1", "32768", "", "01", " 1", "1 ", "+1", "1.0", "1e0", "Q #", "2040"}) {
         SCOPED_TRACE(std::string("key '") + key + "'");
