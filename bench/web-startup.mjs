@@ -31,7 +31,7 @@ const profiles = {
 };
 
 async function load(path, profile) {
-  const { context, page, close } = await browse({ serviceWorkers: 'block' });
+  const { context, page, close } = await browse({ serviceWorkers: 'block', refuseForeign: false });
   try {
     const cdp = await context.newCDPSession(page);
     await cdp.send('Emulation.setCPUThrottlingRate', { rate: profile.cpu });
