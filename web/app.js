@@ -33,7 +33,6 @@ async function loadDrill() {
   try {
     let memory;
     const imports = {
-      env: { emscripten_notify_memory_growth: () => {} },
       wasi_snapshot_preview1: {
         clock_time_get: (clock, precision, at) => {
           new DataView(memory.buffer).setBigUint64(at, BigInt(Date.now()) * 1000000n, true);
