@@ -8,7 +8,6 @@
 #include <array>
 #include <cmath>
 #include <limits>
-#include <vector>
 
 namespace drill {
 namespace {
@@ -103,13 +102,13 @@ std::string WholeNumberText(double value) {
         for (auto number = static_cast<std::uint64_t>(whole); digits.empty() || number != 0;
              number /= 10)
             digits += static_cast<char>('0' + number % 10);
-    } else {
+    } else if (whole < 0x1p107) { // beyond that, over 32 digits
         // whole = m × 2^shift with m below 2^53: m doubled shift times, in
-        // base-10^9 limbs, lowest first.
+        // base-10^9 limbs, lowest first; four hold 36 digits.
         int shift = 0;
         const double fraction = std::frexp(whole, &shift);
         const auto mantissa = static_cast<std::uint64_t>(std::ldexp(fraction, 53));
-        std::vector<std::uint64_t> limbs{mantissa % 1000000000, mantissa / 1000000000};
+        std::array<std::uint64_t, 4> limbs{mantissa % 1000000000, mantissa / 1000000000};
         for (shift -= 53; shift > 0; shift -= 29) {
             const int bits = std::min(shift, 29);
             std::uint64_t carry = 0;
@@ -118,12 +117,15 @@ std::string WholeNumberText(double value) {
                 limb = product % 1000000000;
                 carry = product / 1000000000;
             }
-            for (; carry != 0; carry /= 1000000000)
-                limbs.push_back(carry % 1000000000);
         }
-        for (std::size_t i = 0; i < limbs.size(); ++i)
-            for (int place = 0; place < 9 && (i + 1 < limbs.size() || limbs[i] != 0); ++place)
+        std::size_t used = limbs.size();
+        while (limbs[used - 1] == 0)
+            --used;
+        for (std::size_t i = 0; i < used; ++i)
+            for (int place = 0; place < 9 && (i + 1 < used || limbs[i] != 0); ++place)
                 digits += static_cast<char>('0' + limbs[i] % 10), limbs[i] /= 10;
+    } else {
+        return "0";
     }
     if (std::signbit(value))
         digits += '-';
