@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace bank {
@@ -210,35 +211,33 @@ std::array<std::string_view, kChoiceCount> Choices(int item,
         const auto drawn = static_cast<std::size_t>(uniform() * static_cast<float>(count));
         return std::min(drawn, count - 1);
     };
-    std::vector<std::string> keys{Key(AnswerOf(item))};
+    // The texts offered or waiting in a pool, each once however many items
+    // share it.
+    std::vector<std::string> seen{Key(AnswerOf(item))};
     std::size_t chosen = 0;
     choices[chosen++] = AnswerOf(item);
     const int section = SectionOf(item);
     const auto unit = AnswerUnit(AnswerOf(item));
     // The tiers: the item's section, then its answer's unit, then any item.
-    for (int tier = 0; tier < 3; ++tier) {
+    // A tier's pool is left over only when the four are full.
+    for (int tier = 0; tier < 3 && chosen < kChoiceCount; ++tier) {
         const auto inTier = [&](int other) {
             return tier == 2 ||
                    (tier == 0 ? SectionOf(other) == section : AnswerUnit(AnswerOf(other)) == unit);
         };
-        // Each text once, however many items share it.
-        std::vector<std::string_view> pool;
-        std::vector<std::string> poolKeys;
+        std::vector<int> pool;
         for (int other = 1; other <= kItemCount; ++other) {
-            const std::string key = Key(AnswerOf(other));
+            std::string key = Key(AnswerOf(other));
             if (other != item && inTier(other) &&
-                std::find(keys.begin(), keys.end(), key) == keys.end() &&
-                std::find(poolKeys.begin(), poolKeys.end(), key) == poolKeys.end()) {
-                pool.push_back(AnswerOf(other));
-                poolKeys.push_back(key);
+                std::find(seen.begin(), seen.end(), key) == seen.end()) {
+                pool.push_back(other);
+                seen.push_back(std::move(key));
             }
         }
         while (chosen < kChoiceCount && !pool.empty()) {
             const std::size_t at = pick(pool.size());
-            choices[chosen++] = pool[at];
-            keys.push_back(poolKeys[at]);
+            choices[chosen++] = AnswerOf(pool[at]);
             pool.erase(pool.begin() + static_cast<std::ptrdiff_t>(at));
-            poolKeys.erase(poolKeys.begin() + static_cast<std::ptrdiff_t>(at));
         }
     }
     for (std::size_t k = kChoiceCount - 1; k > 0; --k) // Fisher-Yates
