@@ -134,23 +134,30 @@ std::size_t ReadNumber(std::string_view text, std::size_t at, std::string& numbe
     const auto digitAt = [&](std::size_t i) { return i < text.size() && IsDigit(text[i]); };
     const bool negative = text[at] == '-';
     std::size_t i = negative ? at + 1 : at;
-    std::string whole, fraction;
+    number.clear();
+    if (negative)
+        number += '-';
+    const std::size_t sign = number.size();
     while (digitAt(i)) {
-        whole += text[i++];
+        if (text[i] != '0' || number.size() > sign) // no leading zeros
+            number += text[i];
+        ++i;
         if (i < text.size() && text[i] == ',' && digitAt(i + 1) && digitAt(i + 2) &&
             digitAt(i + 3) && !digitAt(i + 4))
             ++i;
     }
+    if (number.size() == sign)
+        number += '0';
     if (i < text.size() && text[i] == '.' && digitAt(i + 1)) {
-        ++i;
-        while (digitAt(i))
-            fraction += text[i++];
+        number += '.';
+        for (++i; digitAt(i); ++i)
+            number += text[i];
+        number.erase(number.find_last_not_of('0') + 1); // no trailing zeros, nor a bare point
+        if (number.back() == '.')
+            number.pop_back();
     }
-    whole.erase(0, std::min(whole.find_first_not_of('0'), whole.size()));
-    fraction.erase(fraction.find_last_not_of('0') + 1);
-    number = (whole.empty() ? "0" : whole) + (fraction.empty() ? "" : "." + fraction);
-    if (negative && number != "0")
-        number.insert(0, 1, '-');
+    if (number == "-0")
+        number.erase(0, 1);
     return i;
 }
 
