@@ -344,10 +344,14 @@ private slots:
                 bank::GetAnswer(caption("txtQuestion").toStdString()).value_or("").data());
         };
         const QStringList choices{"cmdChoice1", "cmdChoice2", "cmdChoice3", "cmdChoice4"};
+        // A choice draws its text right of its number (30 px) and short of
+        // its frame; a label over its whole width.
         const auto fits = [&](const QString& name, const QString& text) {
             const QWidget* element = find(name);
+            const QRect room = choices.contains(name) ? element->rect().adjusted(30, 0, -8, 0)
+                                                      : element->contentsRect();
             return QFontMetrics(element->font())
-                       .boundingRect(element->rect().adjusted(30, 0, -8, 0), Qt::TextWordWrap, text)
+                       .boundingRect(room, Qt::TextWordWrap, text)
                        .height() <= element->height();
         };
         // A new review or test empties the card, and what a screen reader
