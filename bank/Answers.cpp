@@ -135,29 +135,27 @@ std::size_t ReadNumber(std::string_view text, std::size_t at, std::string& numbe
     const bool negative = text[at] == '-';
     std::size_t i = negative ? at + 1 : at;
     number.clear();
-    if (negative)
-        number += '-';
-    const std::size_t sign = number.size();
     while (digitAt(i)) {
-        if (text[i] != '0' || number.size() > sign) // no leading zeros
+        if (text[i] != '0' || !number.empty()) // no leading zeros
             number += text[i];
         ++i;
         if (i < text.size() && text[i] == ',' && digitAt(i + 1) && digitAt(i + 2) &&
             digitAt(i + 3) && !digitAt(i + 4))
             ++i;
     }
-    if (number.size() == sign)
+    if (number.empty())
         number += '0';
     if (i < text.size() && text[i] == '.' && digitAt(i + 1)) {
         number += '.';
         for (++i; digitAt(i); ++i)
             number += text[i];
-        number.erase(number.find_last_not_of('0') + 1); // no trailing zeros, nor a bare point
-        if (number.back() == '.')
-            number.pop_back();
+        std::size_t end = number.size();
+        while (number[end - 1] == '0') // no trailing zeros (the point stops it), nor a bare point
+            --end;
+        number.resize(number[end - 1] == '.' ? end - 1 : end);
     }
-    if (number == "-0")
-        number.erase(0, 1);
+    if (negative && number != "0")
+        number.insert(number.begin(), '-');
     return i;
 }
 
@@ -232,18 +230,18 @@ std::array<std::string_view, kChoiceCount> Choices(int item,
             return tier == 2 ||
                    (tier == 0 ? SectionOf(other) == section : AnswerUnit(AnswerOf(other)) == unit);
         };
-        std::vector<int> pool;
+        std::vector<std::string_view> pool;
         for (int other = 1; other <= kItemCount; ++other) {
             std::string key = Key(AnswerOf(other));
             if (other != item && inTier(other) &&
                 std::find(seen.begin(), seen.end(), key) == seen.end()) {
-                pool.push_back(other);
+                pool.push_back(AnswerOf(other));
                 seen.push_back(std::move(key));
             }
         }
         while (chosen < kChoiceCount && !pool.empty()) {
             const std::size_t at = pick(pool.size());
-            choices[chosen++] = AnswerOf(pool[at]);
+            choices[chosen++] = pool[at];
             pool.erase(pool.begin() + static_cast<std::ptrdiff_t>(at));
         }
     }
