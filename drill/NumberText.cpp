@@ -39,7 +39,8 @@ double Scale(std::uint64_t mantissa, int exponent) {
 } // namespace
 
 double LenientNumber(std::string_view text) {
-    text.remove_prefix(std::min(text.find_first_not_of(" \t"), text.size()));
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
+        text.remove_prefix(1);
     double sign = 1.0;
     if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
         sign = text.front() == '-' ? -1.0 : 1.0;

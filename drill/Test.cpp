@@ -15,7 +15,9 @@
 #include "RandomSource.h"
 
 #include <algorithm>
-#include <vector>
+#include <array>
+#include <span>
+#include <utility>
 
 namespace drill {
 namespace {
@@ -28,7 +30,9 @@ std::string ScoreText(double right) {
 }
 
 bool IsBlankText(std::string_view text) {
-    return text.find_first_not_of(" \t\r\n\f\v") == std::string_view::npos;
+    return std::all_of(text.begin(), text.end(), [](char c) {
+        return c == ' ' || (c >= '\t' && c <= '\r'); // \t \n \v \f \r
+    });
 }
 
 } // namespace
@@ -54,15 +58,16 @@ Step Drill::TestTheMisses() {
     const Order order = ReadOrder();
     if (!IsTestOrder(order) || ReadPhase() != Finished)
         return Step::None;
-    std::vector<int> misses;
+    const auto missed = [this](int item) {
+        return form_.rowSelected(List::TestList, item) && form_.rowSelected(List::MarkList, item);
+    };
+    int misses = 0;
     for (int item = 1; item <= bank::kItemCount; ++item)
-        if (form_.rowSelected(List::TestList, item) && form_.rowSelected(List::MarkList, item))
-            misses.push_back(item);
-    if (misses.empty())
+        misses += missed(item) ? 1 : 0;
+    if (misses == 0)
         return Step::None;
     for (int item = 1; item <= bank::kItemCount; ++item)
-        form_.setRowSelected(List::TestList, item,
-                             std::binary_search(misses.begin(), misses.end(), item));
+        form_.setRowSelected(List::TestList, item, missed(item));
     return PrepareReview(order, Element::cmdRand, Element::cmdSeq);
 }
 
@@ -183,7 +188,8 @@ std::string Drill::TestSummary() const {
     struct Result {
         int section, asked, missed;
     };
-    std::vector<Result> results;
+    std::array<Result, bank::kSectionCount> results{};
+    std::size_t withMisses = 0;
     int missed = 0;
     for (int section = 1; section <= bank::kSectionCount; ++section) {
         const bank::SectionRange& range = bank::kSections[static_cast<std::size_t>(section - 1)];
@@ -195,7 +201,7 @@ std::string Drill::TestSummary() const {
             result.missed += form_.rowSelected(List::MarkList, item) ? 1 : 0;
         }
         if (result.missed > 0)
-            results.push_back(result);
+            results[withMisses++] = result;
         missed += result.missed;
     }
     if (missed == 0)
@@ -208,10 +214,10 @@ std::string Drill::TestSummary() const {
         const int left = (a.asked - a.missed) * b.asked, right = (b.asked - b.missed) * a.asked;
         return left != right ? left < right : a.missed > b.missed;
     };
-    for (std::size_t i = 1; i < results.size(); ++i)
+    for (std::size_t i = 1; i < withMisses; ++i)
         for (std::size_t j = i; j > 0 && before(results[j], results[j - 1]); --j)
             std::swap(results[j], results[j - 1]);
-    for (const Result& result : results)
+    for (const Result& result : std::span(results).first(withMisses))
         text += bank::Join({"\n", bank::kSections[std::size_t(result.section - 1)].title, ": ",
                             WholeNumberText(result.asked - result.missed), " ", kOfPrefix,
                             WholeNumberText(result.asked), " ", kRight});
