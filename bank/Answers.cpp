@@ -208,13 +208,14 @@ std::optional<std::string_view> AnswerUnit(std::string_view answer) {
 } // namespace
 
 std::array<std::string_view, kChoiceCount> Choices(int item,
-                                                   const std::function<float()>& uniform) {
+                                                   std::span<const float, kChoiceDraws> draws) {
     std::array<std::string_view, kChoiceCount> choices{};
     if (item < 1 || item > kItemCount)
         return choices;
+    std::size_t drawn = 0;
     const auto pick = [&](std::size_t count) {
-        const auto drawn = static_cast<std::size_t>(uniform() * static_cast<float>(count));
-        return std::min(drawn, count - 1);
+        const auto at = static_cast<std::size_t>(draws[drawn++] * static_cast<float>(count));
+        return std::min(at, count - 1);
     };
     // The texts offered or waiting in a pool, each once however many items
     // share it.

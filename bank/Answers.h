@@ -7,20 +7,24 @@
 #pragma once
 
 #include <array>
-#include <functional>
+#include <span>
 #include <string_view>
 
 namespace bank {
 
 inline constexpr int kChoiceCount = 4;
+// The draws that make a set of choices: one for each other answer, then one
+// for each place but the first, to shuffle them.
+inline constexpr std::size_t kChoiceDraws = 2 * (kChoiceCount - 1);
 
 // The item's answer and three answers of other items, in random order. The
 // others differ from the right one and from each other (letter case and
 // blanks ignored) and come first from the item's own section, then from
-// items whose answer has the same unit, then from any item. `uniform` gives
-// values in [0, 1); it decides which answers and where, so a fixed source
-// gives the same choices every time.
-std::array<std::string_view, kChoiceCount> Choices(int item, const std::function<float()>& uniform);
+// items whose answer has the same unit, then from any item. The draws, each
+// in [0, 1), decide which answers and where, so the same draws give the
+// same choices every time.
+std::array<std::string_view, kChoiceCount> Choices(int item,
+                                                   std::span<const float, kChoiceDraws> draws);
 
 // The item whose answer `answer` is (letter case and blanks ignored): the
 // first in `asked`'s section, else the first in the bank; 0 for none.

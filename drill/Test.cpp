@@ -83,7 +83,10 @@ void Drill::PoseQuestion() {
     form_.setVisible(Element::cmdCountRight, false);
     const auto item = ShownItem();
     if (ReadOrder() == ChooseTest && item) {
-        const auto choices = bank::Choices(*item, [this] { return random_.next(); });
+        std::array<float, bank::kChoiceDraws> draws{};
+        for (float& draw : draws)
+            draw = random_.next();
+        const auto choices = bank::Choices(*item, draws);
         for (std::size_t k = 0; k < kChoices.size(); ++k) {
             form_.setText(kChoices[k], choices[k]);
             form_.setVisible(kChoices[k], true);
