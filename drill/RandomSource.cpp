@@ -8,10 +8,13 @@
 
 namespace drill {
 
+std::int64_t ClockRandom::SystemClock() {
+    return std::chrono::system_clock::now().time_since_epoch().count();
+}
+
 void ClockRandom::reseed() {
     // Mixing in the old state keeps two reseeds within one clock tick apart.
-    const auto ticks = std::chrono::system_clock::now().time_since_epoch().count();
-    state_ ^= static_cast<std::uint64_t>(ticks);
+    state_ ^= static_cast<std::uint64_t>(clock_());
 }
 
 float ClockRandom::next() {

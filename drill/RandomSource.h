@@ -24,10 +24,17 @@ public:
 // at most 1 - 2^-24: std::generate_canonical<float> can round up to 1.
 class ClockRandom final : public RandomSource {
 public:
+    // Any count that moves on with time; the system clock's by default.
+    using Clock = std::int64_t (*)();
+    static std::int64_t SystemClock();
+
+    explicit ClockRandom(Clock clock = SystemClock)
+        : clock_(clock) {}
     void reseed() override;
     float next() override;
 
 private:
+    Clock clock_;
     std::uint64_t state_ = 0;
 };
 

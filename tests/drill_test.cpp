@@ -10,6 +10,7 @@
 #include "RandomSource.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <deque>
 #include <gtest/gtest.h>
 #include <set>
@@ -234,6 +235,29 @@ TEST(Study, SectionsMarksAndTheMarkedOrderDownToNone) {
         s.look(),
         "lblTitle=STARTING TIT|lblQuestion=Max for Enrichment|lblAnswer=100C|lblCounter=1|"
         "lblOf204=OF 16|cmdSeq=NEXT QUESTION|chkAgain=REVIEW AGAIN|"); // the review keeps its items
+}
+
+// The generator's sequence follows its clock: the same readings give the same
+// draws, another reading others, and a reseed within one tick still moves on.
+// Every draw is below 1.
+TEST(Picker, ClockSeedsTheDraws) {
+    static std::int64_t now = 0;
+    const auto draws = [](std::int64_t at) {
+        now = at;
+        drill::ClockRandom random([] { return now; });
+        std::vector<float> drawn;
+        for (int i = 0; i < 100; ++i) {
+            random.reseed();
+            drawn.push_back(random.next());
+        }
+        return drawn;
+    };
+    const std::vector<float> first = draws(1765000000000000);
+    EXPECT_EQ(draws(1765000000000000), first);
+    EXPECT_NE(draws(1765000000000001), first);
+    EXPECT_EQ(std::set<float>(first.begin(), first.end()).size(), first.size());
+    for (const float draw : first)
+        ASSERT_TRUE(draw >= 0.0f && draw < 1.0f) << draw;
 }
 
 // A draw r in [0, 1) is item 1 + floor(204 r). Items already asked are drawn

@@ -20,11 +20,19 @@
 #include <string_view>
 #include <utility>
 
+// The page's clock, in microseconds since 1970: Date.now()'s, finer where
+// the browser allows.
+extern "C" EM_IMPORT(tol_clock) double tol_clock();
+
 namespace {
+
+std::int64_t PageClock() {
+    return static_cast<std::int64_t>(tol_clock());
+}
 
 struct Session {
     drill::MemoryForm form;
-    drill::ClockRandom random;
+    drill::ClockRandom random{PageClock};
     drill::Drill drill{form, random};
 };
 

@@ -28,10 +28,12 @@ test('installable; after one visit it reloads and runs a whole review offline, a
   // draw; the other tab meanwhile has a sequential review of its own.
   await page.keyboard.press('Control+r');
   await other.keyboard.press('Control+s');
+  const firstDraws = [];
   for (let draw = 1; draw <= 204; draw++) {
     await page.keyboard.press(draw % 2 ? 'Space' : 'Enter');
     const step = await look(page); // heard even when the last question read the same
     assert.ok(step.counter === `${draw} OF 204` && step.heard.endsWith(step.question), JSON.stringify(step));
+    if (draw <= 3) firstDraws.push(step.question);
     await page.keyboard.press(draw % 2 ? 'Enter' : 'Space');
     const card = await look(page);
     assert.deepEqual([card.heard, card.dialog !== null], [card.answer, draw === 204], `draw ${draw}`);
@@ -39,6 +41,15 @@ test('installable; after one visit it reloads and runs a whole review offline, a
   for (let step = 0; step < 3; step++) await other.keyboard.press('Space');
   const second = await look(other);
   assert.deepEqual([second.counter, second.caption], ['2 OF 204', 'ANSWER']);
+  // Each tab's random order is seeded from the page's clock: the two draw apart.
+  await other.keyboard.press('Control+r');
+  const otherDraws = [];
+  for (let draw = 1; draw <= 3; draw++) {
+    await other.keyboard.press('Space');
+    otherDraws.push((await look(other)).question);
+    await other.keyboard.press('Space');
+  }
+  assert.notDeepEqual(otherDraws, firstDraws);
   await page.keyboard.press('Enter'); // the box's OK, then RESET
   await page.keyboard.press('Space');
   assert.equal((await look(page)).picture, true);
