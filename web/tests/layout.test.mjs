@@ -1,9 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The TAVRIN OPS LIMITS developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Faults found by random input and in other engines: the page held sideways
-// or made narrow with a menu open, the review-again toggle's name, and a
-// policy every engine reads without complaint.
+// The page at every size, and faults found by random input and in other
+// engines: the page held sideways or made narrow with a menu open, the
+// review-again toggle's name, and a policy every engine reads without
+// complaint.
 import { test, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { readFile } from 'node:fs/promises';
@@ -44,16 +45,41 @@ test('an open menu stays inside the screen when the window narrows or the phone 
   }
 });
 
-test('the review button, the four choices and the field are on screen without scrolling, from 320 x 480 up, either way round', async (t) => {
+// From the narrowest phone to a wide desktop, either way round: every menu
+// and box within the screen's width; the review button (its focus ring drawn
+// whole), the four choices and the field wholly on screen without scrolling.
+test('from 320 x 480 to 1920 x 1080: menus and boxes within the width, the review\'s controls on screen', async (t) => {
   const { page } = await visit(t, server);
-  for (const [width, height] of [[320, 480], [480, 320], [360, 640], [640, 360], [740, 360], [844, 390], [1024, 768]]) {
+  for (const [width, height] of [[320, 480], [480, 320], [360, 640], [640, 360], [740, 360], [844, 390], [1024, 768], [1920, 1080]]) {
     await page.setViewportSize({ width, height });
     await open(page, server.url);
     const where = `${width} x ${height}`;
-    await page.keyboard.press('Control+s');
+    const wider = () => page.evaluate(() => {
+      const right = document.documentElement.clientWidth;
+      const out = [...document.querySelectorAll('body *')].filter((e) => e.checkVisibility() && e.getBoundingClientRect().right > right + 0.5);
+      return out.map((e) => e.id || e.tagName).concat(document.scrollingElement.scrollWidth > right ? ['scroll'] : []);
+    });
+    for (const ids of [['File'], ['BeginReview', 'Order'], ['Help'], ['BeginReview', 'Sections'], ['File', 'LookUp']]) {
+      await clickAll(page, ...ids);
+      assert.deepEqual(await wider(), [], `${where}, ${ids.join(' ')} open`);
+      await page.keyboard.press('Escape');
+      await page.keyboard.press('Escape');
+    }
+    await page.keyboard.press('Control+s'); // by key, so the button shows its focus ring
+    const ring = await page.evaluate(() => {
+      const button = document.getElementById('cmdSeq');
+      const style = getComputedStyle(button);
+      const grow = parseFloat(style.outlineOffset) + parseFloat(style.outlineWidth);
+      const b = button.getBoundingClientRect();
+      const clip = document.getElementById('client').getBoundingClientRect();
+      return { style: style.outlineStyle, inside: b.left - grow >= Math.max(clip.left, 0) && b.top - grow >= clip.top
+               && b.right + grow <= Math.min(clip.right, document.documentElement.clientWidth) && b.bottom + grow <= clip.bottom };
+    });
+    assert.deepEqual(ring, { style: 'solid', inside: true }, where);
     await page.keyboard.press('Space');
     await page.keyboard.press('Space'); // an answer, with the review-again toggle shown
     assert.deepEqual(await outsideViewport(page, ['#cmdSeq', '#chkAgain']), [], `${where}, a review`);
+    assert.deepEqual(await wider(), [], `${where}, a review`);
     await page.keyboard.press('c');
     await page.keyboard.press('Space');
     assert.deepEqual(await outsideViewport(page, ['#cmdChoice1', '#cmdChoice2', '#cmdChoice3', '#cmdChoice4']), [], `${where}, choosing`);
