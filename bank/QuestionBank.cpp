@@ -92,18 +92,19 @@ constexpr std::array<char, kTextBytes> kTexts = [] {
     return texts;
 }();
 
-// Text 0 is item 1's question, text 1 its answer, and so on; each text's
-// start is found once, on the first call. (Worked out by the compiler, the
-// starts would weigh more in the page's download than all the code that
-// finds them.)
+// Where each text starts, text 0 being item 1's question, text 1 its answer,
+// and so on. Found at run time, once: worked out by the compiler, the starts
+// would weigh more in the page's download than the code that finds them.
+std::array<std::uint16_t, 2 * kItemCount + 1> FindStarts() {
+    std::array<std::uint16_t, 2 * kItemCount + 1> starts{};
+    for (std::size_t i = 1; i < starts.size(); ++i)
+        starts[i] = static_cast<std::uint16_t>(
+            std::find(kTexts.begin() + starts[i - 1], kTexts.end(), '\0') - kTexts.begin() + 1);
+    return starts;
+}
+
 std::string_view Text(int index) {
-    static std::array<std::uint16_t, 2 * kItemCount + 1> starts;
-    [[maybe_unused]] static const bool found = [] {
-        for (std::size_t i = 1; i < starts.size(); ++i)
-            starts[i] = static_cast<std::uint16_t>(
-                std::find(kTexts.begin() + starts[i - 1], kTexts.end(), '\0') - kTexts.begin() + 1);
-        return true;
-    }();
+    static const std::array<std::uint16_t, 2 * kItemCount + 1> starts = FindStarts();
     const auto i = static_cast<std::size_t>(index);
     return {&kTexts[starts[i]], std::size_t(starts[i + 1] - starts[i] - 1)};
 }

@@ -35,6 +35,11 @@ std::optional<std::string_view> GetTitle(std::int16_t TitleInput);
 // The number (1 to 33) of the section that holds the item; 0 for none.
 int SectionOf(int item);
 
+// The blanks the rules skip or split at: space, tab, and the line breaks.
+constexpr bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v';
+}
+
 // The parts one after another: the one way texts of several parts are made,
 // so that each such text costs a call rather than a chain of temporaries.
 std::string Join(std::initializer_list<std::string_view> parts);

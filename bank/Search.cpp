@@ -31,10 +31,6 @@ bool Contains(std::string_view text, std::string_view word) {
                        [](char a, char b) { return Folded(a) == Folded(b); }) != text.end();
 }
 
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v';
-}
-
 } // namespace
 
 bool Matches(int item, std::string_view query) {

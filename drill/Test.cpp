@@ -30,9 +30,19 @@ std::string ScoreText(double right) {
 }
 
 bool IsBlankText(std::string_view text) {
-    return std::all_of(text.begin(), text.end(), [](char c) {
-        return c == ' ' || (c >= '\t' && c <= '\r'); // \t \n \v \f \r
-    });
+    return std::all_of(text.begin(), text.end(), bank::IsBlank);
+}
+
+// An item of the last test that its verdict left marked.
+bool Missed(const Form& form, int item) {
+    return form.rowSelected(List::TestList, item) && form.rowSelected(List::MarkList, item);
+}
+
+bool AnyMissed(const Form& form) {
+    for (int item = 1; item <= bank::kItemCount; ++item)
+        if (Missed(form, item))
+            return true;
+    return false;
 }
 
 } // namespace
@@ -52,22 +62,15 @@ Step Drill::StartTest(Order order) {
     return PrepareReview(order, Element::cmdRand, Element::cmdSeq);
 }
 
-// Offered by the end box while it holds misses; the misses are the items of
-// the last test that its verdicts left marked.
+// Offered by the end box while the last test has misses.
 Step Drill::TestTheMisses() {
     const Order order = ReadOrder();
     if (!IsTestOrder(order) || ReadPhase() != Finished)
         return Step::None;
-    const auto missed = [this](int item) {
-        return form_.rowSelected(List::TestList, item) && form_.rowSelected(List::MarkList, item);
-    };
-    int misses = 0;
-    for (int item = 1; item <= bank::kItemCount; ++item)
-        misses += missed(item) ? 1 : 0;
-    if (misses == 0)
+    if (!AnyMissed(form_))
         return Step::None;
     for (int item = 1; item <= bank::kItemCount; ++item)
-        form_.setRowSelected(List::TestList, item, missed(item));
+        form_.setRowSelected(List::TestList, item, Missed(form_, item));
     return PrepareReview(order, Element::cmdRand, Element::cmdSeq);
 }
 
@@ -174,10 +177,7 @@ Step Drill::FinishTest() {
     WriteNumber(Element::txtSQA, Finished);
     form_.setText(Element::cmdRand, kResetCaption);
     form_.setVisible(Element::cmdCountRight, false);
-    bool missed = false;
-    for (int item = 1; item <= bank::kItemCount && !missed; ++item)
-        missed = form_.rowSelected(List::TestList, item) && form_.rowSelected(List::MarkList, item);
-    if (form_.showMessage(TestSummary(), kTestEndTitle, missed ? kTestTheMisses : ""))
+    if (form_.showMessage(TestSummary(), kTestEndTitle, AnyMissed(form_) ? kTestTheMisses : ""))
         return TestTheMisses();
     return Step::End;
 }

@@ -4,8 +4,7 @@
 
 // The page's allocator: a third of the size of the smallest the toolchain
 // offers, whose thrift with memory the drill's few, short-lived texts do not
-// need.
-// A block holds 32 << k bytes (its 16-byte header included) and, once
+// need. A block holds 32 << k bytes (its 16-byte header included) and, once
 // freed, waits on the free list of its size for the next request of that
 // size; new blocks are cut from the end of the heap, which grows by whole
 // pages. A review reuses the same few dozen blocks over and over, so the
@@ -29,11 +28,12 @@ constexpr std::size_t kPage = 65536;
 constexpr std::size_t kLargest = std::size_t(1) << 30;
 
 Block* freeBlocks[32];
+std::uintptr_t heapEnd = reinterpret_cast<std::uintptr_t>(&__heap_base);
+
+// What a block of that size class holds for its owner.
 std::size_t Capacity(std::uint32_t sizeClass) {
     return (std::size_t(32) << sizeClass) - sizeof(Block);
 }
-
-std::uintptr_t heapEnd = reinterpret_cast<std::uintptr_t>(&__heap_base);
 
 void* Claim(std::size_t bytes) {
     const std::uintptr_t memoryEnd = __builtin_wasm_memory_size(0) * kPage;
