@@ -30,7 +30,6 @@ function unavailable() {
 // that seeds the random order (microseconds since 1970), and an exit, which
 // it never takes.
 async function loadDrill() {
-  if (typeof WebAssembly !== 'object') return null;
   try {
     const imports = {
       env: { tol_clock: () => Math.round((performance.timeOrigin + performance.now()) * 1000) },
@@ -258,14 +257,16 @@ function setUpLookUp(drill) {
   };
 }
 
-function start(drill) {
+// The review button on show, if any.
+const reviewButton = () => ['cmdSeq', 'cmdRand'].map($).find((button) => !button.hidden);
+
+// The drill bound to the page; gives the function that runs a command.
+function start(drill, closeMenus) {
   const shown = new Map(); // element index -> its page element, for the elements the page shows
   drill.names.forEach((name, i) => $(name) && shown.set(i, $(name)));
   const index = (name) => drill.names.indexOf(name);
   const textOf = (name) => drill.text(index(name));
   let messagesShown = drill.messageCount();
-
-  const reviewButton = () => ['cmdSeq', 'cmdRand'].map($).find((button) => !button.hidden);
   const announce = (text) => {
     // Emptied first, so that a card with the same text as the last is heard too.
     $('announcer').textContent = '';
@@ -332,7 +333,6 @@ function start(drill) {
   const rightWord = drill.phrase('right');
   $('yourAnswer').textContent = drill.phrase('your-answer');
   $('choices').setAttribute('aria-label', drill.phrase('choices-label'));
-  let closeMenus = () => {};
   const openSections = setUpSections(drill, () => draw('none'));
   const openLookUp = setUpLookUp(drill);
   const command = (name, source) => {
@@ -361,7 +361,15 @@ function start(drill) {
     }
   };
 
-  closeMenus = setUpMenus($('menubar'), command);
+  // For the page's tests: the bank the cards come from.
+  window.tavrinBank = drill.bank;
+  document.body.dataset.ready = 'true';
+  performance.mark('tavrin-ready'); // the drill runs from here on
+  return command;
+}
+
+// The review's buttons and keys, each of which gives `command` a name.
+function setUpInput(command) {
   for (const button of ['cmdSeq', 'cmdRand', 'chkAgain', 'cmdCountRight', 'cmdChoice1', 'cmdChoice2',
     'cmdChoice3', 'cmdChoice4'].map($))
     button.addEventListener('click', () => command(button.dataset.command));
@@ -419,17 +427,29 @@ function start(drill) {
     if (event.key === ' ' && stepKeyDown) event.preventDefault();
     if (event.key === ' ' || event.key === 'Enter') stepKeyDown = false;
   });
-
-  // For the page's tests: the bank the cards come from.
-  window.tavrinBank = drill.bank;
-  document.querySelector('nav').hidden = false;
-  document.body.dataset.ready = 'true';
-  performance.mark('tavrin-ready'); // the menus work from here on
 }
 
-const drill = await loadDrill();
-if (drill) start(bind(drill));
-else unavailable();
+// The menus and keys answer at once; the drill is fetched once the picture
+// is in, so that on a slow link its bytes do not hold the picture back. A
+// command given before the drill has come runs when it comes.
+if (typeof WebAssembly !== 'object') {
+  unavailable();
+} else {
+  const early = [];
+  let run = (name, source) => early.push([name, source]);
+  const closeMenus = setUpMenus($('menubar'), (name, source) => run(name, source));
+  setUpInput((name) => run(name));
+  document.querySelector('nav').hidden = false;
+  performance.mark('tavrin-menus'); // the menus answer from here on
+  await $('Picture1').decode().catch(() => {});
+  const drill = await loadDrill();
+  if (drill) {
+    run = start(bind(drill), closeMenus);
+    for (const [name, source] of early) run(name, source);
+  } else {
+    unavailable();
+  }
+}
 
 // Offline after the first visit: the service worker keeps every file of the site.
 if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js').catch(() => {});
