@@ -81,16 +81,31 @@ test('without JavaScript or WebAssembly, or when the drill fails to load, one se
   }
 });
 
-test('from a host that calls the drill anything but application/wasm, the page still works', async (t) => {
+// The drill held back, and served as a host that calls it anything but application/wasm.
+test('the menus answer before the drill, which waits for the picture; a command chosen meanwhile runs when it comes', async (t) => {
   const { context, page, close } = await browse({ serviceWorkers: 'block' });
   t.after(close);
+  let release;
+  const held = new Promise((resolve) => (release = resolve));
+  const order = [];
+  page.on('requestfinished', (request) => order.push(request.url().split('/').pop()));
   await context.route('**/drill.wasm', async (route) => {
+    order.push('drill.wasm asked');
+    await held;
     const response = await route.fetch();
     await route.fulfill({ status: 200, body: await response.body(), headers: { 'content-type': 'application/octet-stream' } });
   });
   await page.goto(server.url);
+  await page.waitForFunction(() => performance.getEntriesByName('tavrin-menus').length > 0);
+  await page.click('#BeginReview');
+  await page.click('#Order');
+  await page.click('#Sequential');
+  assert.equal(await page.isVisible('#cmdSeq'), false);
+  await page.waitForFunction(() => document.getElementById('Picture1').complete);
+  release();
   await page.waitForSelector('body[data-ready="true"]');
-  await page.keyboard.press('Control+s');
+  await page.waitForSelector('#cmdSeq:focus');
   await page.keyboard.press('Space');
   assert.equal(await page.textContent('#lblCounter'), '1');
+  assert.ok(order.indexOf('picture.jpg') < order.indexOf('drill.wasm asked'), order.join(' '));
 });
