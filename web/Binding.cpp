@@ -48,15 +48,6 @@ const char* Hand(std::string_view text) {
     return held.c_str();
 }
 
-// The message of that index, or an empty one.
-const drill::MemoryForm::Message& MessageAt(int index) {
-    static const drill::MemoryForm::Message none;
-    const auto& messages = TheSession().form.messages();
-    return index >= 0 && index < static_cast<int>(messages.size())
-               ? messages[static_cast<std::size_t>(index)]
-               : none;
-}
-
 bool ValidElement(int element) {
     return element >= 0 && element < static_cast<int>(drill::kElements.size());
 }
@@ -102,52 +93,42 @@ EMSCRIPTEN_KEEPALIVE void tol_set_answer(const char* text) {
     TheSession().form.setText(drill::Element::txtAnswer, text);
 }
 
-EMSCRIPTEN_KEEPALIVE bool tol_test_running() {
-    return TheSession().drill.TestRunning();
+// Part 0 of an element is its name, "" past the last, part 1 its text.
+EMSCRIPTEN_KEEPALIVE const char* tol_element(int element, int part) {
+    if (!ValidElement(element))
+        return "";
+    return Hand(part == 0 ? drill::kElements[element].name
+                          : TheSession().form.text(drill::Element(element)));
 }
 
-EMSCRIPTEN_KEEPALIVE const char* tol_verdict_spoken() {
-    return Hand(TheSession().drill.VerdictSpoken());
+// 1 where the element is shown, plus 2 where it is checked.
+EMSCRIPTEN_KEEPALIVE int tol_element_state(int element) {
+    const drill::MemoryForm& form = TheSession().form;
+    return ValidElement(element) ? form.isVisible(drill::Element(element)) +
+                                       2 * form.isChecked(drill::Element(element))
+                                 : 0;
 }
 
-EMSCRIPTEN_KEEPALIVE int tol_element_count() {
-    return static_cast<int>(drill::kElements.size());
+// 1 where Begin Review > Order > Marked has anything to drill, plus 2 while
+// a test runs.
+EMSCRIPTEN_KEEPALIVE int tol_review_state() {
+    const drill::Drill& drill = TheSession().drill;
+    return (drill.MarkedToDrill() > 0) + 2 * drill.TestRunning();
 }
 
-EMSCRIPTEN_KEEPALIVE const char* tol_element_name(int element) {
-    return Hand(ValidElement(element) ? drill::kElements[element].name : "");
-}
-
-EMSCRIPTEN_KEEPALIVE const char* tol_element_text(int element) {
-    return Hand(ValidElement(element) ? TheSession().form.text(drill::Element(element)) : "");
-}
-
-EMSCRIPTEN_KEEPALIVE bool tol_element_visible(int element) {
-    return ValidElement(element) && TheSession().form.isVisible(drill::Element(element));
-}
-
-EMSCRIPTEN_KEEPALIVE bool tol_element_checked(int element) {
-    return ValidElement(element) && TheSession().form.isChecked(drill::Element(element));
-}
-
-// Whether Begin Review > Order > Marked has anything to drill.
-EMSCRIPTEN_KEEPALIVE int tol_marked_to_drill() {
-    return TheSession().drill.MarkedToDrill();
-}
-
-// The sections box: a row per section, 1 to 33, and the choice made in it
-// as a text of '1' (chosen) and '0' (left out), false when none is chosen.
-EMSCRIPTEN_KEEPALIVE int tol_section_count() {
-    return bank::kSectionCount;
-}
-
+// The sections box: a row per section, 1 to 33 ("" past the last), and the
+// choice made in it as a text of '1' (chosen) and '0' (left out), refused
+// when none is chosen.
 EMSCRIPTEN_KEEPALIVE const char* tol_section_label(int section) {
-    return Hand(drill::SectionLabel(section));
+    return Hand(section >= 1 && section <= bank::kSectionCount ? drill::SectionLabel(section) : "");
 }
 
-EMSCRIPTEN_KEEPALIVE bool tol_section_chosen(int section) {
-    return section >= 1 && section <= bank::kSectionCount &&
-           TheSession().drill.ChosenSections()[static_cast<std::size_t>(section - 1)];
+EMSCRIPTEN_KEEPALIVE const char* tol_chosen_sections() {
+    const drill::Sections& chosen = TheSession().drill.ChosenSections();
+    std::string flags(chosen.size(), '0');
+    for (std::size_t i = 0; i < chosen.size(); ++i)
+        flags[i] += chosen[i];
+    return Hand(flags);
 }
 
 EMSCRIPTEN_KEEPALIVE bool tol_choose_sections(const char* flags) {
@@ -157,7 +138,8 @@ EMSCRIPTEN_KEEPALIVE bool tol_choose_sections(const char* flags) {
     return TheSession().drill.ChooseSections(chosen);
 }
 
-// The texts the page shows or says around the review.
+// The texts the page shows or says around the review, the verdict as a
+// screen reader hears it among them.
 EMSCRIPTEN_KEEPALIVE const char* tol_text(const char* which) {
     static constexpr std::pair<std::string_view, std::string_view> kTexts[] = {
         {"sections-title", drill::kSectionsTitle},
@@ -171,11 +153,13 @@ EMSCRIPTEN_KEEPALIVE const char* tol_text(const char* which) {
         {"your-answer", drill::kYourAnswer},
         {"choices-label", drill::kChoicesLabel},
         {"right", drill::kRight},
+        {"about", TAVRIN_ABOUT_TEXT},
+        {"donation-url", TAVRIN_DONATION_URL},
     };
     for (const auto& [name, text] : kTexts)
         if (name == which)
             return Hand(text);
-    return Hand("");
+    return Hand(std::string_view(which) == "verdict" ? TheSession().drill.VerdictSpoken() : "");
 }
 
 // Look Up: which items the query shows, as a text of '1' (shown) and '0'
@@ -192,30 +176,15 @@ EMSCRIPTEN_KEEPALIVE const char* tol_count_line(const char* query, int shown) {
     return Hand(bank::CountLine(shown, query));
 }
 
-// Message boxes in the order the drill showed them; the page shows each once.
-EMSCRIPTEN_KEEPALIVE int tol_message_count() {
-    return static_cast<int>(TheSession().form.messages().size());
-}
-
-EMSCRIPTEN_KEEPALIVE const char* tol_message_title(int index) {
-    return Hand(MessageAt(index).title);
-}
-
-EMSCRIPTEN_KEEPALIVE const char* tol_message_text(int index) {
-    return Hand(MessageAt(index).text);
-}
-
-// The caption of the box's second button; "" for a box with OK alone.
-EMSCRIPTEN_KEEPALIVE const char* tol_message_other(int index) {
-    return Hand(MessageAt(index).otherButton);
-}
-
-EMSCRIPTEN_KEEPALIVE const char* tol_about_text() {
-    return TAVRIN_ABOUT_TEXT;
-}
-
-EMSCRIPTEN_KEEPALIVE const char* tol_donation_url() {
-    return TAVRIN_DONATION_URL;
+// Message boxes in the order the drill showed them, the page showing each
+// once: part 0 of one is its title, 1 its text (never "" but past the last),
+// 2 the caption of its second button ("" for a box with OK alone).
+EMSCRIPTEN_KEEPALIVE const char* tol_message(int index, int part) {
+    const auto& messages = TheSession().form.messages();
+    if (index < 0 || index >= static_cast<int>(messages.size()))
+        return "";
+    const drill::MemoryForm::Message& message = messages[static_cast<std::size_t>(index)];
+    return Hand(part == 0 ? message.title : part == 1 ? message.text : message.otherButton);
 }
 
 // The bank itself, which the page's tests check every card against.

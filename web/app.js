@@ -70,28 +70,22 @@ function bind(drill) {
       drill.free(at);
     }
   };
-  const names = Array.from({ length: drill.tol_element_count() }, (_, i) => text('tol_element_name', i));
+  const names = [];
+  for (let name; (name = text('tol_element', names.length, 0));) names.push(name);
   return {
     names,
     run: (command) => string(withText('tol_command', command)),
-    text: (element) => text('tol_element_text', element),
-    visible: (element) => Boolean(drill.tol_element_visible(element)),
-    checked: (element) => Boolean(drill.tol_element_checked(element)),
-    markedToDrill: () => drill.tol_marked_to_drill(),
-    testRunning: () => Boolean(drill.tol_test_running()),
-    verdictSpoken: () => text('tol_verdict_spoken'),
+    text: (element) => text('tol_element', element, 1),
+    state: (element) => drill.tol_element_state(element), // 1 shown, 2 checked
+    review: () => drill.tol_review_state(), // 1 anything marked to drill, 2 a test running
     setAnswer: (typed) => withText('tol_set_answer', typed),
-    sections: () => Array.from({ length: drill.tol_section_count() }, (_, i) => ({
-      label: text('tol_section_label', i + 1), chosen: Boolean(drill.tol_section_chosen(i + 1)) })),
+    sectionLabel: (section) => text('tol_section_label', section),
+    chosenSections: () => text('tol_chosen_sections'),
     chooseSections: (flags) => Boolean(withText('tol_choose_sections', flags)),
     phrase: (which) => string(withText('tol_text', which)),
     lookUp: (query) => string(withText('tol_lookup', query)),
     countLine: (shown, query) => string(withText('tol_count_line', query, shown)),
-    messageCount: () => drill.tol_message_count(),
-    message: (i) => ({ title: text('tol_message_title', i), text: text('tol_message_text', i),
-      other: text('tol_message_other', i) }),
-    about: () => text('tol_about_text'),
-    donationUrl: () => text('tol_donation_url'),
+    message: (i, part) => text('tol_message', i, part), // 0 title, 1 text, 2 second button
     bank: (what, item) => string(withText('tol_bank', what, item)),
   };
 }
@@ -138,11 +132,11 @@ function setUpSections(drill, afterChoice) {
   const build = () => {
     $('sectionsTitle').textContent = drill.phrase('sections-title');
     $('sectionsRefusal').textContent = drill.phrase('no-section');
-    inputs = drill.sections().map(({ label }, i) => {
-      const input = element('input', { type: 'checkbox', id: `section${i + 1}` });
+    for (let label; (label = drill.sectionLabel(inputs.length + 1));) {
+      const input = element('input', { type: 'checkbox', id: `section${inputs.length + 1}` });
       list.append(element('li', {}, input, element('label', { htmlFor: input.id, textContent: label })));
-      return input;
-    });
+      inputs.push(input);
+    }
     const setAll = (chosen) => {
       for (const input of inputs) input.checked = chosen;
       $('sectionsRefusal').hidden = true;
@@ -162,7 +156,7 @@ function setUpSections(drill, afterChoice) {
   };
   return () => {
     if (!inputs.length) build();
-    drill.sections().forEach(({ chosen }, i) => (inputs[i].checked = chosen));
+    [...drill.chosenSections()].forEach((chosen, i) => (inputs[i].checked = chosen === '1'));
     $('sectionsRefusal').hidden = true;
     list.scrollTop = 0;
     openModal(box);
@@ -266,7 +260,7 @@ function start(drill, closeMenus) {
   drill.names.forEach((name, i) => $(name) && shown.set(i, $(name)));
   const index = (name) => drill.names.indexOf(name);
   const textOf = (name) => drill.text(index(name));
-  let messagesShown = drill.messageCount();
+  let messagesShown = 0;
   const announce = (text) => {
     // Emptied first, so that a card with the same text as the last is heard too.
     $('announcer').textContent = '';
@@ -284,16 +278,17 @@ function start(drill, closeMenus) {
       } else if (element.tagName !== 'IMG') {
         (element.querySelector('[data-text]') ?? element).textContent = text;
       }
-      element.hidden = !drill.visible(i);
+      element.hidden = !(drill.state(i) & 1);
     }
     $('choices').hidden = $('cmdChoice1').hidden;
     $('writeBox').hidden = $('txtAnswer').hidden;
     $('lblVerdict').classList.toggle('wrong', !textOf('lblVerdict').startsWith(rightWord));
-    $('chkAgain').setAttribute('aria-pressed', String(drill.checked(index('chkAgain'))));
-    $('Marked').setAttribute('aria-disabled', String(drill.markedToDrill() === 0));
+    const marked = Boolean(drill.state(index('chkAgain')) & 2);
+    $('chkAgain').setAttribute('aria-pressed', String(marked));
+    $('Marked').setAttribute('aria-disabled', String(!(drill.review() & 1)));
     $('ReviewAgain').setAttribute('aria-disabled', String($('chkAgain').hidden));
     // A running test is closed-book, and its verdicts set the marks.
-    const testRunning = drill.testRunning();
+    const testRunning = Boolean(drill.review() & 2);
     for (const name of ['LookUp', 'Sections', 'ClearMarks'])
       $(name).setAttribute('aria-disabled', String(testRunning));
     // A choice or the field that had the focus is gone: the button steps on.
@@ -314,19 +309,19 @@ function start(drill, closeMenus) {
         if (!$('txtAnswer').hidden) $('txtAnswer').focus();
         break;
       case 'verdict':
-        announce(drill.verdictSpoken());
+        announce(drill.phrase('verdict'));
         break;
       case 'answer':
       case 'end':
-        announce(textOf('lblVerdict') ? drill.verdictSpoken() : textOf('lblAnswer'));
+        announce(textOf('lblVerdict') ? drill.phrase('verdict') : textOf('lblAnswer'));
         break;
       case 'mark':
-        announce(drill.phrase(drill.checked(index('chkAgain')) ? 'marked' : 'not-marked'));
+        announce(drill.phrase(marked ? 'marked' : 'not-marked'));
         break;
     }
-    while (messagesShown < drill.messageCount()) {
-      const { title: boxTitle, text, other } = drill.message(messagesShown++);
-      showDialog(boxTitle, text, boxTitle, other, () => command('TestTheMisses'));
+    for (let text; (text = drill.message(messagesShown, 1)); messagesShown++) {
+      const boxTitle = drill.message(messagesShown, 0);
+      showDialog(boxTitle, text, boxTitle, drill.message(messagesShown, 2), () => command('TestTheMisses'));
     }
   };
 
@@ -345,10 +340,10 @@ function start(drill, closeMenus) {
         draw(drill.run('RESET'));
         return;
       case 'About':
-        showDialog('', drill.about(), source?.textContent ?? name);
+        showDialog('', drill.phrase('about'), source?.textContent ?? name);
         return;
       case 'Donate':
-        window.open(drill.donationUrl(), '_blank', 'noopener');
+        window.open(drill.phrase('donation-url'), '_blank', 'noopener');
         return;
       case 'Sections':
         openSections();
