@@ -54,11 +54,12 @@ bool ValidElement(int element) {
 
 } // namespace
 
+// The calls the page makes, exported under the names web/CMakeLists.txt lists.
 extern "C" {
 
 // Runs the menu command or button click of that name and says what step it
 // took ("question", "new-section", "answer", ...); "" for an unknown name.
-EMSCRIPTEN_KEEPALIVE const char* tol_command(const char* name) {
+const char* tol_command(const char* name) {
     using Command = drill::Step (drill::Drill::*)();
     static constexpr std::pair<std::string_view, Command> kCommands[] = {
         {"Sequential", &drill::Drill::Sequential},
@@ -89,12 +90,12 @@ EMSCRIPTEN_KEEPALIVE const char* tol_command(const char* name) {
 }
 
 // What the learner typed into the written test's field, before Check.
-EMSCRIPTEN_KEEPALIVE void tol_set_answer(const char* text) {
+void tol_set_answer(const char* text) {
     TheSession().form.setText(drill::Element::txtAnswer, text);
 }
 
 // Part 0 of an element is its name, "" past the last, part 1 its text.
-EMSCRIPTEN_KEEPALIVE const char* tol_element(int element, int part) {
+const char* tol_element(int element, int part) {
     if (!ValidElement(element))
         return "";
     return Hand(part == 0 ? drill::kElements[element].name
@@ -102,7 +103,7 @@ EMSCRIPTEN_KEEPALIVE const char* tol_element(int element, int part) {
 }
 
 // 1 where the element is shown, plus 2 where it is checked.
-EMSCRIPTEN_KEEPALIVE int tol_element_state(int element) {
+int tol_element_state(int element) {
     const drill::MemoryForm& form = TheSession().form;
     return ValidElement(element) ? form.isVisible(drill::Element(element)) +
                                        2 * form.isChecked(drill::Element(element))
@@ -111,7 +112,7 @@ EMSCRIPTEN_KEEPALIVE int tol_element_state(int element) {
 
 // 1 where Begin Review > Order > Marked has anything to drill, plus 2 while
 // a test runs.
-EMSCRIPTEN_KEEPALIVE int tol_review_state() {
+int tol_review_state() {
     const drill::Drill& drill = TheSession().drill;
     return (drill.MarkedToDrill() > 0) + 2 * drill.TestRunning();
 }
@@ -119,11 +120,11 @@ EMSCRIPTEN_KEEPALIVE int tol_review_state() {
 // The sections box: a row per section, 1 to 33 ("" past the last), and the
 // choice made in it as a text of '1' (chosen) and '0' (left out), refused
 // when none is chosen.
-EMSCRIPTEN_KEEPALIVE const char* tol_section_label(int section) {
+const char* tol_section_label(int section) {
     return Hand(section >= 1 && section <= bank::kSectionCount ? drill::SectionLabel(section) : "");
 }
 
-EMSCRIPTEN_KEEPALIVE const char* tol_chosen_sections() {
+const char* tol_chosen_sections() {
     const drill::Sections& chosen = TheSession().drill.ChosenSections();
     std::string flags(chosen.size(), '0');
     for (std::size_t i = 0; i < chosen.size(); ++i)
@@ -131,7 +132,7 @@ EMSCRIPTEN_KEEPALIVE const char* tol_chosen_sections() {
     return Hand(flags);
 }
 
-EMSCRIPTEN_KEEPALIVE bool tol_choose_sections(const char* flags) {
+bool tol_choose_sections(const char* flags) {
     drill::Sections chosen;
     for (std::size_t i = 0; i < chosen.size() && flags[i] != '\0'; ++i)
         chosen[i] = flags[i] == '1';
@@ -140,7 +141,7 @@ EMSCRIPTEN_KEEPALIVE bool tol_choose_sections(const char* flags) {
 
 // The texts the page shows or says around the review, the verdict as a
 // screen reader hears it among them.
-EMSCRIPTEN_KEEPALIVE const char* tol_text(const char* which) {
+const char* tol_text(const char* which) {
     static constexpr std::pair<std::string_view, std::string_view> kTexts[] = {
         {"sections-title", drill::kSectionsTitle},
         {"no-section", drill::kNoSectionChosen},
@@ -164,7 +165,7 @@ EMSCRIPTEN_KEEPALIVE const char* tol_text(const char* which) {
 
 // Look Up: which items the query shows, as a text of '1' (shown) and '0'
 // per item, and the line that says how many.
-EMSCRIPTEN_KEEPALIVE const char* tol_lookup(const char* query) {
+const char* tol_lookup(const char* query) {
     std::string shown(bank::kItemCount, '0');
     for (int item = 1; item <= bank::kItemCount; ++item)
         if (bank::Matches(item, query))
@@ -172,14 +173,14 @@ EMSCRIPTEN_KEEPALIVE const char* tol_lookup(const char* query) {
     return Hand(shown);
 }
 
-EMSCRIPTEN_KEEPALIVE const char* tol_count_line(const char* query, int shown) {
+const char* tol_count_line(const char* query, int shown) {
     return Hand(bank::CountLine(shown, query));
 }
 
 // Message boxes in the order the drill showed them, the page showing each
 // once: part 0 of one is its title, 1 its text (never "" but past the last),
 // 2 the caption of its second button ("" for a box with OK alone).
-EMSCRIPTEN_KEEPALIVE const char* tol_message(int index, int part) {
+const char* tol_message(int index, int part) {
     const auto& messages = TheSession().form.messages();
     if (index < 0 || index >= static_cast<int>(messages.size()))
         return "";
@@ -188,7 +189,7 @@ EMSCRIPTEN_KEEPALIVE const char* tol_message(int index, int part) {
 }
 
 // The bank itself, which the page's tests check every card against.
-EMSCRIPTEN_KEEPALIVE const char* tol_bank(const char* what, int item) {
+const char* tol_bank(const char* what, int item) {
     const std::string key = drill::WholeNumberText(item);
     const std::string_view kind(what);
     const auto text = kind == "question" ? bank::GetQuestion(key)
