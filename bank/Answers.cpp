@@ -131,16 +131,16 @@ std::size_t ReadNumber(std::string_view text, std::size_t at, std::string& numbe
     const auto digitAt = [&](std::size_t i) { return i < text.size() && IsDigit(text[i]); };
     const bool negative = text[at] == '-';
     std::size_t i = negative ? at + 1 : at;
-    number.clear();
+    number.assign(negative, '-');
     while (digitAt(i)) {
-        if (text[i] != '0' || !number.empty()) // no leading zeros
+        if (text[i] != '0' || number.size() > negative) // no leading zeros
             number += text[i];
         ++i;
         if (i < text.size() && text[i] == ',' && digitAt(i + 1) && digitAt(i + 2) &&
             digitAt(i + 3) && !digitAt(i + 4))
             ++i;
     }
-    if (number.empty())
+    if (number.size() == negative)
         number += '0';
     if (i < text.size() && text[i] == '.' && digitAt(i + 1)) {
         number += '.';
@@ -151,8 +151,8 @@ std::size_t ReadNumber(std::string_view text, std::size_t at, std::string& numbe
             --end;
         number.resize(number[end - 1] == '.' ? end - 1 : end);
     }
-    if (negative && number != "0")
-        number.insert(number.begin(), '-');
+    if (number == "-0")
+        number = "0";
     return i;
 }
 

@@ -19,11 +19,12 @@ char Folded(char c) {
 
 // A count's decimal text.
 std::string WholeText(int count) {
-    std::string text;
+    char digits[12];
+    char* first = std::end(digits);
     do
-        text.insert(text.begin(), static_cast<char>('0' + count % 10));
+        *--first = static_cast<char>('0' + count % 10);
     while ((count /= 10) > 0);
-    return text;
+    return std::string(first, std::end(digits));
 }
 
 bool Contains(std::string_view text, std::string_view word) {
