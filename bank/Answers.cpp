@@ -34,49 +34,49 @@ std::string Key(std::string_view text) {
     return key;
 }
 
-// The units that may follow a number, each with the spellings the bank and a
-// learner use, lower case and without blanks (blanks in the text are skipped
-// while matching). A unit is a whole word: no letter follows it.
-struct Unit {
-    std::string_view name;
-    std::array<std::string_view, 3> spellings;
-};
-constexpr std::array<Unit, 24> kUnits{{
-    {"C", {"c"}},
-    {"F", {"f"}},
-    {"psi", {"psi"}},
-    {"PSID", {"psid"}},
-    {"lbs", {"lbs", "lb"}},
-    {"inch lbs", {"inchlbs"}},
-    {"kts", {"kts", "kt", "knots"}},
-    {"kias", {"kias"}},
-    {"%", {"%"}},
-    {"deg", {"deg", "degrees"}},
-    {"sec", {"sec", "secs", "seconds"}},
-    {"min", {"min", "mins", "minutes"}},
-    {"Qts", {"qts", "qt"}},
-    {"Gals", {"gals", "gal"}},
-    {"ltrs", {"ltrs", "liters", "litres"}},
-    {"Hz", {"hz"}},
-    {"Amps", {"amps", "amp"}},
-    {"V", {"v"}},
-    {"Kva", {"kva"}},
-    {"in. Hg", {"in.hg", "inhg", "incheshg"}},
-    {"fpm", {"fpm"}},
-    {"ft", {"ft"}},
-    {"Mach", {"mach"}},
-    {"cycle", {"cycle", "cycles"}},
-}};
+// The units that may follow a number, a line each: the unit as the bank
+// writes it, then the spellings the bank and a learner use, lower case and
+// without blanks (blanks in the text are skipped while matching). A unit is a
+// whole word: no letter follows it. One text rather than a table, whose
+// pointers would weigh more on the page than its letters.
+constexpr std::string_view kUnits =
+    "C|c\n"
+    "F|f\n"
+    "psi|psi\n"
+    "PSID|psid\n"
+    "lbs|lbs|lb\n"
+    "inch lbs|inchlbs\n"
+    "kts|kts|kt|knots\n"
+    "kias|kias\n"
+    "%|%\n"
+    "deg|deg|degrees\n"
+    "sec|sec|secs|seconds\n"
+    "min|min|mins|minutes\n"
+    "Qts|qts|qt\n"
+    "Gals|gals|gal\n"
+    "ltrs|ltrs|liters|litres\n"
+    "Hz|hz\n"
+    "Amps|amps|amp\n"
+    "V|v\n"
+    "Kva|kva\n"
+    "in. Hg|in.hg|inhg|incheshg\n"
+    "fpm|fpm\n"
+    "ft|ft\n"
+    "Mach|mach\n"
+    "cycle|cycle|cycles\n";
 
 // The unit that starts at `at` (blanks skipped), and where it ends.
 std::optional<std::pair<std::string_view, std::size_t>> UnitAt(std::string_view text,
                                                                std::size_t at) {
     std::optional<std::pair<std::string_view, std::size_t>> best;
     std::size_t bestLength = 0;
-    for (const Unit& unit : kUnits) {
-        for (const std::string_view spelling : unit.spellings) {
-            if (spelling.empty())
-                continue;
+    for (std::size_t line = 0; line < kUnits.size();) {
+        const std::size_t end = kUnits.find('\n', line);
+        std::size_t bar = kUnits.find('|', line);
+        const std::string_view name = kUnits.substr(line, bar - line);
+        for (std::size_t next; bar < end; bar = next) {
+            next = std::min(kUnits.find('|', bar + 1), end);
+            const std::string_view spelling = kUnits.substr(bar + 1, next - bar - 1);
             std::size_t i = at, matched = 0;
             while (matched < spelling.size() && i < text.size()) {
                 if (IsBlank(text[i])) {
@@ -90,10 +90,11 @@ std::optional<std::pair<std::string_view, std::size_t>> UnitAt(std::string_view 
             }
             const bool whole = i == text.size() || !IsLetter(text[i]);
             if (matched == spelling.size() && whole && spelling.size() > bestLength) {
-                best = {{unit.name, i}};
+                best = {{name, i}};
                 bestLength = spelling.size();
             }
         }
+        line = end + 1;
     }
     return best;
 }
