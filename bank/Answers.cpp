@@ -39,6 +39,7 @@ std::string Key(std::string_view text) {
 // without blanks (blanks in the text are skipped while matching). A unit is a
 // whole word: no letter follows it. One text rather than a table, whose
 // pointers would weigh more on the page than its letters.
+// clang-format off
 constexpr std::string_view kUnits =
     "C|c\n"
     "F|f\n"
@@ -64,6 +65,7 @@ constexpr std::string_view kUnits =
     "ft|ft\n"
     "Mach|mach\n"
     "cycle|cycle|cycles\n";
+// clang-format on
 
 // The unit that starts at `at` (blanks skipped), and where it ends.
 std::optional<std::pair<std::string_view, std::size_t>> UnitAt(std::string_view text,
@@ -99,16 +101,25 @@ std::optional<std::pair<std::string_view, std::size_t>> UnitAt(std::string_view 
     return best;
 }
 
-// A text read as the rules see it: its numbers in order (each as plain
-// decimal digits, so that ".5" and "0.50" or "130,000" and "130000" are the
-// same), the unit written after each ("" for none), and the rest in lower
-// case without blanks, with '#' where each number stood.
+// A text read as the rules see it: its numbers in order, each as plain
+// decimal digits (so that ".5" and "0.50" or "130,000" and "130000" are the
+// same) with the unit written after it ("" for none) and the rest up to the
+// next number; and all of the rest in lower case without blanks, with '#'
+// where each number stood.
+struct Number {
+    std::string digits;
+    std::string_view unit;
+    std::string gap;
+};
 struct Reading {
-    std::vector<std::string> numbers;
-    std::vector<std::string_view> units;
-    std::vector<std::string> gaps; // the rest between number k and k + 1
+    std::vector<Number> numbers;
     std::string rest;
 };
+
+bool SameNumbers(const Reading& a, const Reading& b) {
+    return std::equal(a.numbers.begin(), a.numbers.end(), b.numbers.begin(), b.numbers.end(),
+                      [](const Number& x, const Number& y) { return x.digits == y.digits; });
+}
 
 // A "-" is a minus sign where a digit (or a "." and a digit) follows it and
 // it stands at the start, after a blank or after another "-"; anywhere else
@@ -164,43 +175,41 @@ Reading Read(std::string_view text) {
         if (IsBlank(text[i])) {
             ++i;
         } else if (NumberStarts(text, i)) {
-            reading.numbers.emplace_back();
-            i = ReadNumber(text, i, reading.numbers.back());
+            Number& number = reading.numbers.emplace_back();
+            i = ReadNumber(text, i, number.digits);
             reading.rest += '#';
-            reading.gaps.emplace_back();
-            const auto unit = UnitAt(text, i);
-            reading.units.push_back(unit ? unit->first : std::string_view());
-            if (unit)
+            if (const auto unit = UnitAt(text, i)) {
+                number.unit = unit->first;
                 i = unit->second;
+            }
         } else {
             const char c = Folded(text[i++]);
             reading.rest += c;
-            if (!reading.gaps.empty())
-                reading.gaps.back() += c;
+            if (!reading.numbers.empty())
+                reading.numbers.back().gap += c;
         }
     }
     return reading;
 }
 
-// Each number's unit, where a number of a range ("720 - 750C", "30 to 15psi")
-// without its own takes the unit of the range's next number.
-std::vector<std::string_view> RangeUnits(const Reading& reading) {
-    std::vector<std::string_view> units = reading.units;
-    for (std::size_t k = units.size(); k-- > 1;) {
-        const std::string& gap = reading.gaps[k - 1];
-        if (units[k - 1].empty() && (gap == "-" || gap == "to"))
-            units[k - 1] = units[k];
-    }
-    return units;
+// A number of a range ("720 - 750C", "30 to 15psi") without a unit of its
+// own takes the unit of the range's next number.
+void ShareRangeUnits(Reading& reading) {
+    std::vector<Number>& numbers = reading.numbers;
+    for (std::size_t k = numbers.size(); k-- > 1;)
+        if (numbers[k - 1].unit.empty() &&
+            (numbers[k - 1].gap == "-" || numbers[k - 1].gap == "to"))
+            numbers[k - 1].unit = numbers[k].unit;
 }
 
 // What the choices rule compares units by: the first number's unit, or
 // none for an answer without a number.
 std::optional<std::string_view> AnswerUnit(std::string_view answer) {
-    const Reading reading = Read(answer);
+    Reading reading = Read(answer);
     if (reading.numbers.empty())
         return std::nullopt;
-    return RangeUnits(reading).front();
+    ShareRangeUnits(reading);
+    return reading.numbers.front().unit;
 }
 
 } // namespace
@@ -229,19 +238,21 @@ std::array<std::string_view, kChoiceCount> Choices(int item,
             return tier == 2 ||
                    (tier == 0 ? SectionOf(other) == section : AnswerUnit(AnswerOf(other)) == unit);
         };
-        std::vector<std::string_view> pool;
+        std::array<std::string_view, kItemCount> pool;
+        std::size_t pooled = 0;
         for (int other = 1; other <= kItemCount; ++other) {
             std::string key = Key(AnswerOf(other));
             if (other != item && inTier(other) &&
                 std::find(seen.begin(), seen.end(), key) == seen.end()) {
-                pool.push_back(AnswerOf(other));
+                pool[pooled++] = AnswerOf(other);
                 seen.push_back(std::move(key));
             }
         }
-        while (chosen < kChoiceCount && !pool.empty()) {
-            const std::size_t at = pick(pool.size());
+        while (chosen < kChoiceCount && pooled > 0) {
+            const std::size_t at = pick(pooled);
             choices[chosen++] = pool[at];
-            pool.erase(pool.begin() + static_cast<std::ptrdiff_t>(at));
+            std::copy(pool.begin() + at + 1, pool.begin() + pooled, pool.begin() + at);
+            --pooled;
         }
     }
     for (std::size_t k = kChoiceCount - 1; k > 0; --k) // Fisher-Yates
@@ -264,19 +275,20 @@ int OwnerOf(std::string_view answer, int asked) {
 }
 
 bool WrittenRight(std::string_view typed, std::string_view answer) {
-    const Reading mine = Read(typed), right = Read(answer);
-    if (mine.numbers != right.numbers || mine.rest != right.rest)
+    const Reading mine = Read(typed);
+    Reading right = Read(answer);
+    if (!SameNumbers(mine, right) || mine.rest != right.rest)
         return false;
-    const std::vector<std::string_view> units = RangeUnits(right);
-    for (std::size_t k = 0; k < units.size(); ++k)
-        if (!mine.units[k].empty() && mine.units[k] != units[k])
+    ShareRangeUnits(right);
+    for (std::size_t k = 0; k < right.numbers.size(); ++k)
+        if (!mine.numbers[k].unit.empty() && mine.numbers[k].unit != right.numbers[k].unit)
             return false;
     return true;
 }
 
 bool MayCountRight(std::string_view typed, std::string_view answer) {
     const Reading right = Read(answer);
-    return right.numbers.empty() || Read(typed).numbers == right.numbers;
+    return right.numbers.empty() || SameNumbers(Read(typed), right);
 }
 
 } // namespace bank
