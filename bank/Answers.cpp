@@ -25,13 +25,19 @@ char Folded(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-// The text in lower case without blanks: what two answers are compared by.
-std::string Key(std::string_view text) {
-    std::string key;
-    for (const char c : text)
-        if (!IsBlank(c))
-            key += Folded(c);
-    return key;
+// Whether the texts are the same in lower case without blanks: what two
+// answers are compared by.
+bool SameKey(std::string_view a, std::string_view b) {
+    for (std::size_t i = 0, j = 0;;) {
+        while (i < a.size() && IsBlank(a[i]))
+            ++i;
+        while (j < b.size() && IsBlank(b[j]))
+            ++j;
+        if (i == a.size() || j == b.size())
+            return i == a.size() && j == b.size();
+        if (Folded(a[i++]) != Folded(b[j++]))
+            return false;
+    }
 }
 
 // The units that may follow a number, a line each: the unit as the bank
@@ -226,7 +232,8 @@ std::array<std::string_view, kChoiceCount> Choices(int item,
     };
     // The texts offered or waiting in a pool, each once however many items
     // share it.
-    std::vector<std::string> seen{Key(AnswerOf(item))};
+    std::array<std::string_view, kItemCount> seen{AnswerOf(item)};
+    std::size_t seenCount = 1;
     std::size_t chosen = 0;
     choices[chosen++] = AnswerOf(item);
     const int section = SectionOf(item);
@@ -241,11 +248,12 @@ std::array<std::string_view, kChoiceCount> Choices(int item,
         std::array<std::string_view, kItemCount> pool;
         std::size_t pooled = 0;
         for (int other = 1; other <= kItemCount; ++other) {
-            std::string key = Key(AnswerOf(other));
+            const std::string_view answer = AnswerOf(other);
+            const auto same = [&](std::string_view text) { return SameKey(text, answer); };
             if (other != item && inTier(other) &&
-                std::find(seen.begin(), seen.end(), key) == seen.end()) {
-                pool[pooled++] = AnswerOf(other);
-                seen.push_back(std::move(key));
+                std::none_of(seen.begin(), seen.begin() + seenCount, same)) {
+                pool[pooled++] = answer;
+                seen[seenCount++] = answer;
             }
         }
         while (chosen < kChoiceCount && pooled > 0) {
@@ -261,10 +269,9 @@ std::array<std::string_view, kChoiceCount> Choices(int item,
 }
 
 int OwnerOf(std::string_view answer, int asked) {
-    const std::string key = Key(answer);
     int first = 0;
     for (int item = 1; item <= kItemCount; ++item) {
-        if (Key(AnswerOf(item)) != key)
+        if (!SameKey(AnswerOf(item), answer))
             continue;
         if (SectionOf(item) == SectionOf(asked))
             return item;
