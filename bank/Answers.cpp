@@ -78,31 +78,36 @@ std::optional<std::pair<std::string_view, std::size_t>> UnitAt(std::string_view 
                                                                std::size_t at) {
     std::optional<std::pair<std::string_view, std::size_t>> best;
     std::size_t bestLength = 0;
-    for (std::size_t line = 0; line < kUnits.size();) {
-        const std::size_t end = kUnits.find('\n', line);
-        std::size_t bar = kUnits.find('|', line);
-        const std::string_view name = kUnits.substr(line, bar - line);
-        for (std::size_t next; bar < end; bar = next) {
-            next = std::min(kUnits.find('|', bar + 1), end);
-            const std::string_view spelling = kUnits.substr(bar + 1, next - bar - 1);
-            std::size_t i = at, matched = 0;
-            while (matched < spelling.size() && i < text.size()) {
-                if (IsBlank(text[i])) {
-                    ++i;
-                    continue;
-                }
-                if (Folded(text[i]) != spelling[matched])
-                    break;
-                ++i;
-                ++matched;
-            }
-            const bool whole = i == text.size() || !IsLetter(text[i]);
-            if (matched == spelling.size() && whole && spelling.size() > bestLength) {
-                best = {{name, i}};
-                bestLength = spelling.size();
-            }
+    // Each word of the list ends at a '|' or a line's end; a line's first
+    // word is the unit, the others its spellings.
+    std::string_view name;
+    for (std::size_t end = 0, start = 0; end < kUnits.size(); ++end) {
+        if (kUnits[end] != '|' && kUnits[end] != '\n')
+            continue;
+        const std::string_view spelling = kUnits.substr(start, end - start);
+        start = end + 1;
+        if (name.empty()) {
+            name = spelling;
+            continue;
         }
-        line = end + 1;
+        std::size_t i = at, matched = 0;
+        while (matched < spelling.size() && i < text.size()) {
+            if (IsBlank(text[i])) {
+                ++i;
+                continue;
+            }
+            if (Folded(text[i]) != spelling[matched])
+                break;
+            ++i;
+            ++matched;
+        }
+        const bool whole = i == text.size() || !IsLetter(text[i]);
+        if (matched == spelling.size() && whole && spelling.size() > bestLength) {
+            best = {{name, i}};
+            bestLength = spelling.size();
+        }
+        if (kUnits[end] == '\n')
+            name = {};
     }
     return best;
 }
