@@ -436,7 +436,10 @@ if (typeof WebAssembly !== 'object') {
   setUpInput((name) => run(name));
   document.querySelector('nav').hidden = false;
   performance.mark('tavrin-menus'); // the menus answer from here on
-  await $('Picture1').decode().catch(() => {});
+  // The picture's bytes in, or refused (not its decoding, which a browser
+  // may put off in a tab out of sight).
+  const picture = $('Picture1');
+  if (!picture.complete) await new Promise((resolve) => (picture.onload = picture.onerror = resolve));
   const drill = await loadDrill();
   if (drill) {
     run = start(bind(drill), closeMenus);
