@@ -23,7 +23,6 @@ const rounds = Number(process.argv[3] ?? 3);
 const html = await readFile(`${site}/index.html`, 'utf8');
 const scriptless = html
   .replace(/<script\b[^>]*><\/script>\n?/g, '')
-  .replace(/<link rel="(?:modulepreload|preload)"[^>]*>\n?/g, '')
   .replace('<nav aria-label="Menu" hidden>', '<nav aria-label="Menu">');
 const server = await serve({ extra: { 'static.html': Buffer.from(scriptless) } });
 
