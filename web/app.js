@@ -22,7 +22,7 @@ const element = (tag, properties = {}, ...children) => {
 // Without the drill nothing can work: one sentence instead of dead menus.
 function unavailable() {
   $('Picture1').hidden = true;
-  document.querySelector('nav').hidden = true;
+  document.querySelector('nav').remove();
   $('unavailable').hidden = false;
 }
 
@@ -440,6 +440,16 @@ if (typeof WebAssembly !== 'object') {
   // may put off in a tab out of sight).
   const picture = $('Picture1');
   if (!picture.complete) await new Promise((resolve) => (picture.onload = picture.onerror = resolve));
+  // Then the picture on the screen, so that the drill's start does not hold
+  // it back: its paint where the browser reports it, else the next frame,
+  // and never long (a tab out of sight draws nothing).
+  await new Promise((resolve) => {
+    setTimeout(resolve, 300);
+    if (!PerformanceObserver.supportedEntryTypes?.includes('largest-contentful-paint'))
+      return requestAnimationFrame(() => setTimeout(resolve));
+    new PerformanceObserver((list) => list.getEntries().some((entry) => entry.element === picture) && resolve())
+      .observe({ type: 'largest-contentful-paint', buffered: true });
+  });
   const drill = await loadDrill();
   if (drill) {
     run = start(bind(drill), closeMenus);
