@@ -440,15 +440,11 @@ if (typeof WebAssembly !== 'object') {
   // may put off in a tab out of sight).
   const picture = $('Picture1');
   if (!picture.complete) await new Promise((resolve) => (picture.onload = picture.onerror = resolve));
-  // Then the picture on the screen, so that the drill's start does not hold
-  // it back: its paint where the browser reports it, else the next frame,
-  // and never long (a tab out of sight draws nothing).
+  // Then its frame drawn, so that the drill's start does not hold it back
+  // (a tab out of sight draws none: a moment, then on).
   await new Promise((resolve) => {
-    setTimeout(resolve, 300);
-    if (!PerformanceObserver.supportedEntryTypes?.includes('largest-contentful-paint'))
-      return requestAnimationFrame(() => setTimeout(resolve));
-    new PerformanceObserver((list) => list.getEntries().some((entry) => entry.element === picture) && resolve())
-      .observe({ type: 'largest-contentful-paint', buffered: true });
+    requestAnimationFrame(() => setTimeout(resolve));
+    setTimeout(resolve, 100);
   });
   const drill = await loadDrill();
   if (drill) {
