@@ -128,7 +128,8 @@ const char* tol_chosen_sections() {
     const drill::Sections& chosen = TheSession().drill.ChosenSections();
     std::string flags(chosen.size(), '0');
     for (std::size_t i = 0; i < chosen.size(); ++i)
-        flags[i] += chosen[i];
+        if (chosen[i])
+            flags[i] = '1';
     return Hand(flags);
 }
 
