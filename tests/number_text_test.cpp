@@ -16,21 +16,14 @@
 // The lenient parse reads the leading number or 0; a phase is the nearest
 // 16-bit integer; a whole number's text is the rounded value.
 TEST(NumberText, LenientParseWholeTextsAndPhases) {
+    // (Digits, points, signs, exponents and blanks in any mix: the comparison
+    // with the standard conversion below.)
     const std::pair<const char*, double> cases[] = {
-        {"S Q A", 0},  {"Q #", 0},
-        {"Count", 0},  {"", 0},
-        {"204", 204},  {" 12abc", 12},
-        {"+4", 4},     {"-3", -3},
-        {".5", 0.5},   {"inf", 0},
-        {"nan", 0},    {"-", 0},
-        {"5.", 5},     {"-.5", -0.5},
-        {".e5", 0},    {"0x10", 0},
-        {"1,5", 1},    {"--1", 0},
-        {"+-1", 0},    {"1e", 1},
-        {"1e-", 1},    {"2e-3x", 2e-3},
-        {"1E+3", 1e3}, {"\t-8q", -8},
-        {"1e400", 0},  {"-1e-400", 0},
-        {"0e400", 0},  {"0.000000000000000000000000001234", 1.234e-27},
+        {"S Q A", 0},    {"Q #", 0},     {"Count", 0},
+        {"", 0},         {" 12abc", 12}, {"inf", 0},
+        {"nan", 0},      {"0x10", 0},    {"1,5", 1},
+        {"2e-3x", 2e-3}, {"\t-8q", -8},  {"1e400", 0},
+        {"-1e-400", 0},  {"0e400", 0},   {"0.000000000000000000000000001234", 1.234e-27},
     };
     for (const auto& [text, expected] : cases)
         EXPECT_EQ(drill::LenientNumber(text), expected) << "text '" << text << "'";
